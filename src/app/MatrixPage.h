@@ -1,0 +1,18 @@
+// The matrix page's work: the texts of boxes A and B and of the exponent and factor boxes in,
+// the result box's text out, for one of the seven operation buttons.
+#pragma once
+
+#include <string_view>
+
+#include "PageAnswer.h"
+
+enum class MatrixOperation { Determinant, Sum, Power, Difference, ByNumber, Product, Transpose };
+
+struct MatrixPageInput {
+    std::u16string_view a;
+    std::u16string_view b;
+    std::u16string_view exponent;
+    std::u16string_view factor;
+};
+
+PageAnswer MatrixPageAnswer(MatrixOperation operation, const MatrixPageInput& input);

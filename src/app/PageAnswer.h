@@ -1,0 +1,18 @@
+// What a page puts into its result box.
+#pragma once
+
+#include <string>
+
+#include "BoxText.h"
+
+struct PageAnswer {
+    std::u16string text;  // the result box's text, lines separated by CR LF
+    bool isMessage;       // a one-line message in place of a value, a matrix or a report
+};
+
+// A check's message about the box text `source`.
+PageAnswer CheckFailedAnswer(const std::string& message, const Cp1251Text& source);
+
+// The answer of a calculation begun with ClearArithmeticFaults(): the message of the first
+// arithmetic fault it raised, otherwise its own text.
+PageAnswer CalculatedAnswer(const std::string& text, bool isMessage = false);

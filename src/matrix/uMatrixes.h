@@ -1,0 +1,44 @@
+// The matrix calculator: the matrix and vector types, the matrix text (tidying, checking,
+// reading, writing) and the matrix arithmetic.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "NumberCheck.h"
+#include "uConvert.h"
+
+using TwoDimDynA = std::vector<std::vector<Extended>>;
+using ArrayOfExtended = std::vector<Extended>;
+using ArrayOfString = std::vector<std::string>;
+
+// Matrix text.
+void CompactSpaces(std::string& text);
+bool CheckMatrix(const std::string& text, std::string& message);
+void ParseMatrix(const std::string& text, TwoDimDynA& matrix);
+void MatrixToText(const TwoDimDynA& matrix, std::string& text, int indent);
+std::string PadLeft(const std::string& text, int width);
+
+// Matrix operations.
+bool SameSize(const TwoDimDynA& a, const TwoDimDynA& b);
+bool IsSquare(const TwoDimDynA& a);
+void MatrixSum(const TwoDimDynA& a, const TwoDimDynA& b, TwoDimDynA& c);
+void MatrixDifference(const TwoDimDynA& a, const TwoDimDynA& b, TwoDimDynA& c);
+void MatrixByNumber(const TwoDimDynA& a, TwoDimDynA& c, Extended factor);
+void MatrixProduct(const TwoDimDynA& a, const TwoDimDynA& b, TwoDimDynA& c);
+void Transpose(const TwoDimDynA& a, TwoDimDynA& c);
+void Minor(const TwoDimDynA& a, size_t row, size_t column, TwoDimDynA& m);
+Extended IntPower(Extended base, int32_t exponent);
+Extended Determinant(const TwoDimDynA& a);
+void ReplaceColumn(const TwoDimDynA& a, const ArrayOfExtended& v, size_t k, TwoDimDynA& c);
+
+// The "A^" rule for a square matrix: the identity for 0, A for 1, A*A*...*A (left to right) above.
+// A negative exponent is the caller's to reject.
+void MatrixPower(const TwoDimDynA& a, int32_t exponent, TwoDimDynA& c);
+
+// The rank by fraction-free elimination with row pivoting; a pivot whose magnitude is at most
+// relativeTolerance times the largest magnitude of its column at that step counts as zero
+// (0: only an exact zero does).
+size_t Rank(const TwoDimDynA& a, Extended relativeTolerance);

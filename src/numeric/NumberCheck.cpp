@@ -1,0 +1,49 @@
+#include "NumberCheck.h"
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsSign(char c) {
+    return c == '+' || c == '-';
+}
+
+}  // namespace
+
+bool CheckNumber(std::string_view token, std::string& message) {
+    const std::string pointFault = "Ошибка: \".\"";
+    const std::string signFault = "Ошибка: \"+,-\"";
+    int points = 0;
+    int signs = 0;
+    for (const char c : token) {
+        if (c == '.') {
+            ++points;
+        } else if (IsSign(c)) {
+            ++signs;
+        } else if (!IsDigit(c)) {
+            message = "Недопустимый символ: " + std::string(1, c);
+            return false;
+        }
+    }
+    if (points > 1 || token.front() == '.' || token.back() == '.') {
+        message = pointFault;
+        return false;
+    }
+    if (signs > 1) {
+        message = signFault;
+        return false;
+    }
+    for (size_t i = 0; i < token.size(); ++i) {
+        const bool digitAfter = i + 1 < token.size() && IsDigit(token[i + 1]);
+        if (token[i] == '.' && !(i > 0 && IsDigit(token[i - 1]) && digitAfter)) {
+            message = pointFault;
+            return false;
+        }
+        if (IsSign(token[i]) && !(i == 0 && digitAfter)) {
+            message = signFault;
+            return false;
+        }
+    }
+    return true;
+}
