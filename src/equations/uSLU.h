@@ -13,5 +13,6 @@ bool CheckSystem(const std::string& text, std::string& message);
 void ParseSystem(const std::string& text, TwoDimDynA& coefficients, ArrayOfExtended& freeTerms,
                  ArrayOfString& names);
 
-// The report for a text that CheckSystem accepted, or one of the solver's one-line messages.
-std::string SolveByCramer(const std::string& text);
+// The report for a text that CheckSystem accepted, or one of the solver's one-line messages;
+// isMessage tells which.
+std::string SolveByCramer(const std::string& text, bool& isMessage);

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs, on Debian as root, whatever building, running and testing Nerolith needs and is missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ clang-format               # native build and style
+    libgtest-dev googletest libbenchmark-dev         # tests (the sources build the Windows copy)
+    clang libclang-rt-14-dev                         # libFuzzer and the sanitizers' runtime
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64  # the Windows build
+    wine wine64 fonts-wine                           # running it
+    xvfb xauth x11-utils imagemagick                 # a display, and screenshots of it
+    locales zip
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    apt-get update -q
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The window is tested under a Russian locale too.
+if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
+    sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' >> /etc/locale.gen
+    locale-gen
+fi

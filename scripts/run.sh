@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the Windows program and starts it under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake --preset windows
+cmake --build --preset windows --target nerolith
+
+run=(cmake/wine-run.sh build/windows/wineprefix build/windows/src/app/nerolith.exe)
+if [ -z "${DISPLAY:-}" ]; then
+    echo "No X display: starting under Xvfb on :99 (see it with a VNC viewer or take a screenshot)."
+    exec xvfb-run -n 99 -s "-screen 0 1024x768x24" "${run[@]}"
+fi
+exec "${run[@]}"

@@ -1,0 +1,52 @@
+// Resource, control and command ids, shared by the code and nerolith.rc.
+#pragma once
+
+#define IDD_EXPRESSION_PAGE 101
+#define IDD_MATRIX_PAGE 102
+#define IDD_EQUATIONS_PAGE 103
+#define IDI_NEROLITH 105
+#define IDM_MAIN_MENU 106
+#define IDD_ABOUT 108
+#define IDB_ABOUT_PICTURE 109
+
+// Expression page
+#define IDC_EXPRESSION_INPUT 1001
+#define IDC_EXPRESSION_RESULT 1002
+#define IDC_EXPRESSION_SOLVE 1004
+
+// Matrix page
+#define IDC_MATRIX_A 1006
+#define IDC_MATRIX_B 1007
+#define IDC_MATRIX_RESULT 1008
+#define IDC_MATRIX_DETERMINANT 1009
+#define IDC_MATRIX_SUM 1010
+#define IDC_MATRIX_POWER 1011
+#define IDC_MATRIX_EXPONENT 1013
+#define IDC_MATRIX_DIFFERENCE 1015
+#define IDC_MATRIX_BY_NUMBER 1016
+#define IDC_MATRIX_PRODUCT 1017
+#define IDC_MATRIX_TRANSPOSE 1018
+#define IDC_MATRIX_FACTOR 1019
+
+// Equations page
+#define IDC_EQUATIONS_INPUT 1021
+#define IDC_EQUATIONS_RESULT_LABEL 1022
+#define IDC_EQUATIONS_RESULT 1023
+#define IDC_EQUATIONS_SOLVE 1024
+#define IDC_EQUATIONS_CRAMER 1025
+
+// Main window
+#define IDC_PAGE_EXPRESSION 1029
+#define IDC_PAGE_MATRIX 1030
+#define IDC_PAGE_EQUATIONS 1031
+
+// About box
+#define IDC_ABOUT_EMAIL 1035
+#define IDC_ABOUT_OK 1036
+
+// Menu commands
+#define IDM_EXIT 40001
+#define IDM_HELP 40002
+#define IDM_ABOUT 40007
+
+#define IDC_NONE -1

@@ -1,0 +1,144 @@
+// Checking the text of a system: the characters, then each line's equation.
+#include <algorithm>
+
+#include "NumberCheck.h"
+#include "SystemText.h"
+#include "uSLU.h"
+
+namespace {
+
+const char* const kFreeTermOnLeft = "Свободный член без должен записываться справа от знака \"=\"";
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsSign(char c) {
+    return c == '+' || c == '-';
+}
+bool IsLatinLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool IsAllowed(char c) {
+    return c == '\n' || c == '\r' || c == ' ' || IsSign(c) || c == '.' || c == '=' ||
+           IsDigit(c) || IsLatinLetter(c);
+}
+
+// Finds the first character outside the allowed set.
+bool CheckCharacters(std::string_view text, std::string& message) {
+    for (const char c : text) {
+        if (!IsAllowed(c)) {
+            message = "Недопустимый символ: " + std::string(1, c);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines(1);
+    for (const char c : text) {
+        if (c == '\r') {
+            lines.emplace_back();
+        } else if (c != '\n') {
+            lines.back() += c;
+        }
+    }
+    return lines;
+}
+
+std::vector<std::string_view> SplitTerms(std::string_view line, size_t equalsPosition) {
+    std::vector<std::string_view> terms;
+    size_t start = 0;
+    size_t i = 1;
+    while (i < equalsPosition) {
+        if (IsSign(line[i])) {
+            terms.push_back(line.substr(start, i - start));
+            start = i;
+            i += 2;
+        } else {
+            ++i;
+        }
+    }
+    terms.push_back(line.substr(start, std::max(i, equalsPosition) - start));
+    return terms;
+}
+
+size_t CoefficientLength(std::string_view term) {
+    size_t length = 0;
+    while (length < term.size() &&
+           (IsSign(term[length]) || term[length] == '.' || IsDigit(term[length]))) {
+        ++length;
+    }
+    return length;
+}
+
+bool CheckSystem(const std::string& text, std::string& message) {
+    if (!CheckCharacters(text, message)) {
+        return false;
+    }
+    for (const std::string& line : SplitLines(text)) {
+        if (!CheckEquation(line, message)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CheckEquation(std::string_view line, std::string& message) {
+    if (!CheckCharacters(line, message)) {
+        return false;
+    }
+    size_t equalsCount = 0;
+    size_t equalsPosition = 0;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '=') {
+            ++equalsCount;
+            equalsPosition = i;
+        }
+    }
+    if (equalsCount == 0) {
+        message = "Нету знака \"=\"";
+        return false;
+    }
+    if (equalsCount > 1) {
+        message = "Более одного знака \"=\"";
+        return false;
+    }
+    if (equalsPosition + 1 == line.size()) {
+        message = "Нету выражения после знака \"=\"";
+        return false;
+    }
+    if (equalsPosition == 0) {
+        message = kFreeTermOnLeft;
+        return false;
+    }
+    for (const std::string_view term : SplitTerms(line, equalsPosition)) {
+        if (!CheckTerm(term, message)) {
+            return false;
+        }
+    }
+    return CheckNumber(line.substr(equalsPosition + 1), message);
+}
+
+bool CheckTerm(std::string_view term, std::string& message) {
+    const size_t coefficientLength = CoefficientLength(term);
+    const std::string_view coefficient = term.substr(0, coefficientLength);
+    if (!coefficient.empty() && coefficient != "+" && coefficient != "-" &&
+        !CheckNumber(coefficient, message)) {
+        return false;
+    }
+    const std::string_view name = term.substr(coefficientLength);
+    for (const char c : name) {
+        if (!IsLatinLetter(c) && !IsDigit(c)) {
+            message = "Ошибка в написании уравнения";
+            return false;
+        }
+    }
+    if (name.empty()) {
+        message = kFreeTermOnLeft;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,24 @@
+// The pieces of a system's text shared by its check and its reading.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The lines of a text: CR ends a line, LF is dropped wherever it stands.
+std::vector<std::string> SplitLines(const std::string& text);
+
+// The terms of the left side of a line whose (last) "=" stands at equalsPosition. A sign after
+// the first position starts a term and takes the next character with it unseen, so x+-y gives
+// x and +-y, and x+=1 gives x and +=. The line must not begin with "=".
+std::vector<std::string_view> SplitTerms(std::string_view line, size_t equalsPosition);
+
+// The length of a term's coefficient part: its leading run of signs, points and digits.
+size_t CoefficientLength(std::string_view term);
+
+bool CheckEquation(std::string_view line, std::string& message);
+bool CheckTerm(std::string_view term, std::string& message);
+
+// The coefficient of one accepted term as a number text: "1" for a bare name, the sign
+// followed by "1" for a signed bare name, otherwise the sign and the digits as written.
+std::string CoefficientText(std::string_view term);
