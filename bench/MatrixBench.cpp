@@ -1,1 +1,154 @@
+// The matrix page's work, text in and text out, on the largest boxes: the determinant of every
+// order up to 127 (about what 32,767 characters of one-digit numbers hold), "A^" 99, and every
+// operation on a full box; and the determinant beside the plain cofactor expansion.
 #include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <random>
+#include <string>
+
+#include "../src/matrix/tests/PlainDeterminant.h"
+#include "MatrixPage.h"
+
+namespace {
+
+constexpr size_t kBoxCharacters = 32767;
+
+// Rows of random digits, one space apart.
+std::u16string DigitText(size_t rows, size_t columns, unsigned seed) {
+    std::mt19937 random(seed);
+    std::u16string text;
+    for (size_t i = 0; i < rows; ++i) {
+        if (i > 0) {
+            text += u"\r\n";
+        }
+        for (size_t j = 0; j < columns; ++j) {
+            if (j > 0) {
+                text += u' ';
+            }
+            text += static_cast<char16_t>(u'0' + random() % 10);
+        }
+    }
+    return text;
+}
+
+void RunPage(benchmark::State& state, MatrixOperation operation, const MatrixPageInput& input) {
+    const size_t characters = input.a.size() + input.b.size();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MatrixPageAnswer(operation, input));
+    }
+    state.counters["characters"] = static_cast<double>(characters);
+}
+
+void PageDeterminant(benchmark::State& state) {
+    const auto n = static_cast<size_t>(state.range(0));
+    const std::u16string a = DigitText(n, n, static_cast<unsigned>(n));
+    RunPage(state, MatrixOperation::Determinant, {a, u"", u"", u""});
+}
+BENCHMARK(PageDeterminant)->DenseRange(4, 127)->Unit(benchmark::kMillisecond);
+
+void PagePower99(benchmark::State& state) {
+    const auto n = static_cast<size_t>(state.range(0));
+    const std::u16string a = DigitText(n, n, 44);
+    RunPage(state, MatrixOperation::Power, {a, u"", u"99", u""});
+}
+BENCHMARK(PagePower99)->Arg(44)->Arg(127)->Unit(benchmark::kMillisecond);
+
+// Full boxes: the square of order 127, a row and a column of single digits.
+const std::u16string kSquare127 = DigitText(127, 127, 1);
+const std::u16string kOtherSquare127 = DigitText(127, 127, 2);
+const std::u16string kRow = DigitText(1, (kBoxCharacters + 1) / 2, 3);
+const std::u16string kColumn = DigitText((kBoxCharacters + 2) / 3, 1, 4);
+
+struct FullBox {
+    const char* name;
+    MatrixOperation operation;
+    const std::u16string* a;
+    const std::u16string* b;
+};
+
+const FullBox kFullBoxes[] = {
+    {"determinant/127x127", MatrixOperation::Determinant, &kSquare127, nullptr},
+    {"sum/127x127", MatrixOperation::Sum, &kSquare127, &kOtherSquare127},
+    {"difference/127x127", MatrixOperation::Difference, &kSquare127, &kOtherSquare127},
+    {"product/127x127", MatrixOperation::Product, &kSquare127, &kOtherSquare127},
+    {"product/row_by_column", MatrixOperation::Product, &kRow, &kColumn},
+    {"power99/127x127", MatrixOperation::Power, &kSquare127, nullptr},
+    {"byNumber/127x127", MatrixOperation::ByNumber, &kSquare127, nullptr},
+    {"byNumber/row", MatrixOperation::ByNumber, &kRow, nullptr},
+    {"transpose/127x127", MatrixOperation::Transpose, &kSquare127, nullptr},
+    {"transpose/row", MatrixOperation::Transpose, &kRow, nullptr},
+    {"transpose/column", MatrixOperation::Transpose, &kColumn, nullptr},
+    {"sum/row", MatrixOperation::Sum, &kRow, &kRow},
+};
+
+const bool kFullBoxesRegistered = [] {
+    for (const FullBox& box : kFullBoxes) {
+        benchmark::RegisterBenchmark(
+            (std::string("FullBox/") + box.name).c_str(),
+            [box](benchmark::State& state) {
+                RunPage(
+                    state, box.operation,
+                    {*box.a, box.b != nullptr ? std::u16string_view(*box.b) : u"", u"99", u"99"});
+            })
+            ->Unit(benchmark::kMillisecond);
+    }
+    return true;
+}();
+
+TwoDimDynA DigitMatrix(size_t n) {
+    std::mt19937 random(static_cast<unsigned>(n));
+    TwoDimDynA m(n, ArrayOfExtended(n));
+    for (ArrayOfExtended& row : m) {
+        for (Extended& x : row) {
+            x = static_cast<Extended>(random() % 19) - 9;
+        }
+    }
+    return m;
+}
+
+// The plain expansion's time per call, and beside it the determinant's on the same matrix,
+// both taken in every iteration so that they see the same machine.
+void PlainExpansion(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    constexpr int kOurCalls = 20;
+    const TwoDimDynA a = DigitMatrix(static_cast<size_t>(state.range(0)));
+    std::chrono::duration<double> plainTotal{};
+    std::chrono::duration<double> ourTotal{};
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        benchmark::DoNotOptimize(plain::Determinant(a));
+        const auto plainEnd = Clock::now();
+        for (int i = 0; i < kOurCalls; ++i) {
+            benchmark::DoNotOptimize(Determinant(a));
+        }
+        const auto ourEnd = Clock::now();
+        plainTotal += plainEnd - start;
+        ourTotal += (ourEnd - plainEnd) / kOurCalls;
+        state.SetIterationTime(std::chrono::duration<double>(plainEnd - start).count());
+    }
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["plain_ms"] = plainTotal.count() / iterations * 1e3;
+    state.counters["ours_us"] = ourTotal.count() / iterations * 1e6;
+    state.counters["plain_per_ours"] = plainTotal / ourTotal;
+}
+BENCHMARK(PlainExpansion)->DenseRange(8, 11)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A column by a row: the result, and the work, grow with rows times columns, not with the text,
+// up to the largest product the page writes.
+void OuterProduct(benchmark::State& state) {
+    const auto n = static_cast<size_t>(state.range(0));
+    const std::u16string column = DigitText(n, 1, 5);
+    const std::u16string row = DigitText(1, n, 6);
+    RunPage(state, MatrixOperation::Product, {column, row, u"", u""});
+    state.counters["elements"] = static_cast<double>(n * n);
+}
+BENCHMARK(OuterProduct)
+    ->Arg(100)
+    ->Arg(300)
+    ->Arg(500)
+    ->Arg(501)
+    ->Arg(16383)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -19,8 +19,8 @@ bool IsLatinLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 bool IsAllowed(char c) {
-    return c == '\n' || c == '\r' || c == ' ' || IsSign(c) || c == '.' || c == '=' ||
-           IsDigit(c) || IsLatinLetter(c);
+    return c == '\n' || c == '\r' || c == ' ' || IsSign(c) || c == '.' || c == '=' || IsDigit(c) ||
+           IsLatinLetter(c);
 }
 
 // Finds the first character outside the allowed set.

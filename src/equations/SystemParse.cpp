@@ -17,32 +17,43 @@ std::string CoefficientText(std::string_view term) {
     return coefficient;
 }
 
-void ParseSystem(const std::string& text, TwoDimDynA& coefficients, ArrayOfExtended& freeTerms,
-                 ArrayOfString& names) {
-    names.clear();
+SystemTerms ReadSystemTerms(const std::string& text) {
     const std::vector<std::string> lines = SplitLines(text);
+    SystemTerms system;
+    system.termsOfLine.resize(lines.size());
+    system.freeTerms.resize(lines.size());
     // The column of every name met so far; the keys look into `lines`.
     std::unordered_map<std::string_view, size_t> columnOfName;
-    // Each line's terms as (column, coefficient), in the order they stand.
-    std::vector<std::vector<std::pair<size_t, Extended>>> termsOfLine(lines.size());
-    freeTerms.assign(lines.size(), 0);
     for (size_t row = 0; row < lines.size(); ++row) {
         const std::string_view line = lines[row];
         const size_t equalsPosition = line.find('=');
         for (const std::string_view term : SplitTerms(line, equalsPosition)) {
             const std::string_view name = term.substr(CoefficientLength(term));
-            const auto [entry, isNew] = columnOfName.try_emplace(name, names.size());
+            const auto [entry, isNew] = columnOfName.try_emplace(name, system.names.size());
             if (isNew) {
-                names.emplace_back(name);
+                system.names.emplace_back(name);
             }
-            termsOfLine[row].emplace_back(entry->second, TextToReal(CoefficientText(term)));
+            system.termsOfLine[row].emplace_back(entry->second, TextToReal(CoefficientText(term)));
         }
-        freeTerms[row] = TextToReal(line.substr(equalsPosition + 1));
+        system.freeTerms[row] = TextToReal(line.substr(equalsPosition + 1));
     }
-    coefficients.assign(lines.size(), std::vector<Extended>(names.size(), 0));
-    for (size_t row = 0; row < lines.size(); ++row) {
-        for (const auto& [column, coefficient] : termsOfLine[row]) {
+    return system;
+}
+
+TwoDimDynA CoefficientMatrix(const SystemTerms& system) {
+    TwoDimDynA coefficients(system.termsOfLine.size(), ArrayOfExtended(system.names.size(), 0));
+    for (size_t row = 0; row < coefficients.size(); ++row) {
+        for (const auto& [column, coefficient] : system.termsOfLine[row]) {
             coefficients[row][column] += coefficient;
         }
     }
+    return coefficients;
+}
+
+void ParseSystem(const std::string& text, TwoDimDynA& coefficients, ArrayOfExtended& freeTerms,
+                 ArrayOfString& names) {
+    SystemTerms system = ReadSystemTerms(text);
+    coefficients = CoefficientMatrix(system);
+    freeTerms = std::move(system.freeTerms);
+    names = std::move(system.names);
 }

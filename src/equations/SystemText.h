@@ -1,9 +1,12 @@
-// The pieces of a system's text shared by its check and its reading.
+// The pieces of a system's text shared by its check, its reading and the solver.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include "uMatrixes.h"
 
 // The lines of a text: CR ends a line, LF is dropped wherever it stands.
 std::vector<std::string> SplitLines(const std::string& text);
@@ -22,3 +25,16 @@ bool CheckTerm(std::string_view term, std::string& message);
 // The coefficient of one accepted term as a number text: "1" for a bare name, the sign
 // followed by "1" for a signed bare name, otherwise the sign and the digits as written.
 std::string CoefficientText(std::string_view term);
+
+// An accepted system as read: each line's terms as (column of the name, coefficient) in the
+// order they stand, each line's free term, and the names in the order they first appear.
+struct SystemTerms {
+    std::vector<std::vector<std::pair<size_t, Extended>>> termsOfLine;
+    ArrayOfExtended freeTerms;
+    ArrayOfString names;
+};
+
+SystemTerms ReadSystemTerms(const std::string& text);
+
+// One row per line and one column per name; the terms of a name in a line add up.
+TwoDimDynA CoefficientMatrix(const SystemTerms& system);

@@ -4,43 +4,46 @@
 #include <cfloat>
 #include <cmath>
 
+#include "SystemText.h"
+
 namespace {
+
+// The report holds n + 1 matrices of n x n numbers; past this order it takes seconds to write
+// and more than a box can show.
+constexpr size_t kLargestSolvedOrder = 100;
 
 const char* const kNoUniqueSolution = "Система не имеет единственного решения";
 
-bool AreWholeNumbers(const TwoDimDynA& coefficients, const ArrayOfExtended& freeTerms) {
-    const auto isWhole = [](Extended value) { return std::trunc(value) == value; };
-    for (const auto& row : coefficients) {
+// Whole numbers stay exact in the elimination, so only an exact zero is zero there. A decimal
+// fraction is rounded in binary, and a combination that is zero in decimal leaves residues of a
+// few units in the last place, growing with every elimination step.
+Extended RankTolerance(const TwoDimDynA& matrix) {
+    for (const auto& row : matrix) {
         for (const Extended value : row) {
-            if (!isWhole(value)) {
-                return false;
+            if (std::trunc(value) != value) {
+                return 16 * static_cast<Extended>(matrix.size() + row.size()) * LDBL_EPSILON;
             }
         }
     }
-    for (const Extended value : freeTerms) {
-        if (!isWhole(value)) {
-            return false;
-        }
-    }
-    return true;
+    return 0;
 }
 
-// A square system with D = 0: no solution when the free terms raise the rank, otherwise
+// D of a decimal system may be rounding residue of a zero: its rank tells.
+bool IsSingular(const TwoDimDynA& coefficients, Extended determinant) {
+    const Extended tolerance = RankTolerance(coefficients);
+    return determinant == 0 ||
+           (tolerance > 0 && Rank(coefficients, tolerance) < coefficients.size());
+}
+
+// A singular square system: no solution when the free terms raise the rank, otherwise
 // infinitely many.
-std::string SingularSystemAnswer(const TwoDimDynA& coefficients,
-                                 const ArrayOfExtended& freeTerms) {
+std::string SingularSystemAnswer(const TwoDimDynA& coefficients, const ArrayOfExtended& freeTerms) {
     TwoDimDynA extended = coefficients;
     for (size_t row = 0; row < extended.size(); ++row) {
         extended[row].push_back(freeTerms[row]);
     }
-    // Whole numbers stay exact in the elimination, so only an exact zero is zero. A decimal
-    // fraction is rounded in binary, and a combination that is zero in decimal leaves residues
-    // of a few units in the last place, growing with every elimination step.
-    const Extended tolerance =
-        AreWholeNumbers(coefficients, freeTerms)
-            ? 0
-            : 16 * static_cast<Extended>(extended.size() + extended[0].size()) * LDBL_EPSILON;
-    if (Rank(coefficients, tolerance) != Rank(extended, tolerance)) {
+    if (Rank(coefficients, RankTolerance(coefficients)) !=
+        Rank(extended, RankTolerance(extended))) {
         return "Не имеет решения";
     }
     return kNoUniqueSolution;
@@ -48,8 +51,8 @@ std::string SingularSystemAnswer(const TwoDimDynA& coefficients,
 
 // "label( matrix ) = determinant", then an empty line; the matrix's later rows stand under
 // its first.
-void AppendDeterminantBlock(std::string& report, const std::string& label,
-                            const TwoDimDynA& matrix, Extended determinant) {
+void AppendDeterminantBlock(std::string& report, const std::string& label, const TwoDimDynA& matrix,
+                            Extended determinant) {
     std::string matrixText;
     MatrixToText(matrix, matrixText, static_cast<int>(label.size()));
     report += label;
@@ -84,21 +87,24 @@ std::string CramerReport(const TwoDimDynA& coefficients, const ArrayOfExtended& 
 }  // namespace
 
 std::string SolveByCramer(const std::string& text, bool& isMessage) {
-    TwoDimDynA coefficients;
-    ArrayOfExtended freeTerms;
-    ArrayOfString names;
-    ParseSystem(text, coefficients, freeTerms, names);
+    const SystemTerms system = ReadSystemTerms(text);
+    const size_t unknowns = system.names.size();
+    const size_t equations = system.freeTerms.size();
     isMessage = true;
-    if (names.size() > coefficients.size()) {
+    if (unknowns > equations) {
         return kNoUniqueSolution;
     }
-    if (names.size() < coefficients.size()) {
+    if (unknowns < equations) {
         return "Дано лишнее уравнение. Уберите одно из равенств";
     }
+    if (unknowns > kLargestSolvedOrder) {
+        return "Слишком много неизвестных: не более " + std::to_string(kLargestSolvedOrder);
+    }
+    const TwoDimDynA coefficients = CoefficientMatrix(system);
     const Extended determinant = Determinant(coefficients);
-    if (determinant == 0) {
-        return SingularSystemAnswer(coefficients, freeTerms);
+    if (IsSingular(coefficients, determinant)) {
+        return SingularSystemAnswer(coefficients, system.freeTerms);
     }
     isMessage = false;
-    return CramerReport(coefficients, freeTerms, names, determinant);
+    return CramerReport(coefficients, system.freeTerms, system.names, determinant);
 }

@@ -1,6 +1,7 @@
 #include "uPrimer.h"
 
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "ArithmeticFaults.h"

@@ -31,6 +31,9 @@ void MatrixProduct(const TwoDimDynA& a, const TwoDimDynA& b, TwoDimDynA& c);
 void Transpose(const TwoDimDynA& a, TwoDimDynA& c);
 void Minor(const TwoDimDynA& a, size_t row, size_t column, TwoDimDynA& m);
 Extended IntPower(Extended base, int32_t exponent);
+// Cofactor expansion along row 0 (Sarrus for 3 x 3) up to the order 12, with the minors'
+// determinants kept by the set of columns they use; above, fraction-free elimination with row
+// pivoting, exact for integer matrices while its products fit in 64 bits.
 Extended Determinant(const TwoDimDynA& a);
 void ReplaceColumn(const TwoDimDynA& a, const ArrayOfExtended& v, size_t k, TwoDimDynA& c);
 
@@ -40,5 +43,7 @@ void MatrixPower(const TwoDimDynA& a, int32_t exponent, TwoDimDynA& c);
 
 // The rank by fraction-free elimination with row pivoting; a pivot whose magnitude is at most
 // relativeTolerance times the largest magnitude of its column at that step counts as zero
-// (0: only an exact zero does).
+// (0: only an exact zero does). The column at a step holds the rows already eliminated and the
+// candidates below, all compared at the scale plain Gaussian elimination would give them, so the
+// test does not depend on the scale of the elements. Works for any n rows by m columns.
 size_t Rank(const TwoDimDynA& a, Extended relativeTolerance);

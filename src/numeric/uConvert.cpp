@@ -96,7 +96,13 @@ std::string RealToText(Extended value) {
         default:
             break;
     }
-    DecimalForm form = ToDecimalForm(std::fabs(value));
+    const Extended magnitude = std::fabs(value);
+    if (magnitude < 1e15L && std::trunc(magnitude) == magnitude) {
+        // A whole number of at most 15 digits is its own decimal form.
+        return (std::signbit(value) ? "-" : "") +
+               std::to_string(static_cast<unsigned long long>(magnitude));
+    }
+    DecimalForm form = ToDecimalForm(magnitude);
     RoundToSignificant(form);
     return Layout(form, std::signbit(value));
 }

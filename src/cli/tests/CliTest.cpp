@@ -8,13 +8,13 @@ namespace {
 
 std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
-struct Run {
+struct CliRun {
     int status;
     std::string out;
     std::string err;
 };
 
-Run RunWith(const std::vector<std::string>& arguments) {
+CliRun RunWith(const std::vector<std::string>& arguments) {
     std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
@@ -23,7 +23,7 @@ Run RunWith(const std::vector<std::string>& arguments) {
 }
 
 TEST(Cli, HelpListsEveryCommandInRussian) {
-    const Run run = RunWith({"--help"});
+    const CliRun run = RunWith({"--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.empty());
     for (const char* command : {"expr", "det", "add", "sub", "mul", "pow", "scale", "transpose",
@@ -47,7 +47,7 @@ TEST(Cli, UsageErrorsPrintNothingOnStandardOutput) {
         {"det", "/nonexistent/matrix.txt"},
     };
     for (const auto& arguments : calls) {
-        const Run run = RunWith(arguments);
+        const CliRun run = RunWith(arguments);
         EXPECT_EQ(run.status, 2) << testing::PrintToString(arguments);
         EXPECT_TRUE(run.out.empty()) << run.out;
         EXPECT_NE(run.err.find("nerolith-cli --help"), std::string::npos) << run.err;
@@ -74,7 +74,7 @@ TEST(Cli, ExprPrintsTheResultBoxWithOneLineFeed) {
         {"((1)", Utf8(u8"Ошибка \"()\"\n"), 1},
     };
     for (const Case& c : cases) {
-        const Run run = RunWith({"expr", c.text});
+        const CliRun run = RunWith({"expr", c.text});
         EXPECT_EQ(run.out, c.out) << c.text;
         EXPECT_EQ(run.status, c.status) << c.text;
         EXPECT_TRUE(run.err.empty());

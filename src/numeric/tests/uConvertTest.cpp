@@ -41,6 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                     WrittenCase{1e4000L, "1E4000"},
                     WrittenCase{std::numeric_limits<Extended>::max(), "1.18973149535723E4932"},
                     WrittenCase{std::numeric_limits<Extended>::min(), "3.36210314311209E-4932"},
+                    WrittenCase{-999999999999999.0L, "-999999999999999"},
+                    WrittenCase{1e14L + 1, "100000000000001"}, WrittenCase{-7.0L, "-7"},
                     WrittenCase{kInfinity, "INF"}, WrittenCase{-kInfinity, "-INF"},
                     WrittenCase{std::numeric_limits<Extended>::quiet_NaN(), "NAN"},
                     WrittenCase{-std::numeric_limits<Extended>::quiet_NaN(), "NAN"}));

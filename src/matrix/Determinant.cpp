@@ -1,0 +1,178 @@
+// The determinant and the rank.
+#include <bit>
+#include <cmath>
+#include <utility>
+
+#include "uMatrixes.h"
+
+namespace {
+
+// Up to this order the determinant is the cofactor expansion's, to the last bit.
+constexpr size_t kLargestExpandedOrder = 12;
+
+// The rule of Sarrus on rows row..row+2 and the columns c, each product from left to right.
+Extended Sarrus(const TwoDimDynA& a, size_t row, const size_t (&c)[3]) {
+    const ArrayOfExtended& r0 = a[row];
+    const ArrayOfExtended& r1 = a[row + 1];
+    const ArrayOfExtended& r2 = a[row + 2];
+    return r0[c[0]] * r1[c[1]] * r2[c[2]] + r0[c[1]] * r1[c[2]] * r2[c[0]] +
+           r0[c[2]] * r1[c[0]] * r2[c[1]] - r0[c[2]] * r1[c[1]] * r2[c[0]] -
+           r0[c[1]] * r1[c[0]] * r2[c[2]] - r0[c[0]] * r1[c[2]] * r2[c[1]];
+}
+
+// The expansion along the first row, recursively down to 3 x 3. A minor of the expansion is
+// the last k rows of A with a set of k columns, and its determinant depends on that set alone:
+// each set's is computed once, from the sets one column smaller, in the expansion's own order.
+Extended ExpandedDeterminant(const TwoDimDynA& a) {
+    const size_t n = a.size();
+    if (n == 1) {
+        return a[0][0];
+    }
+    if (n == 2) {
+        return a[0][0] * a[1][1] - a[1][0] * a[0][1];
+    }
+    std::vector<Extended> byColumns(size_t{1} << n);
+    std::vector<size_t> columns;
+    for (uint32_t set = 0; set < byColumns.size(); ++set) {
+        const auto k = static_cast<size_t>(std::popcount(set));
+        if (k < 3) {
+            continue;
+        }
+        columns.clear();
+        for (size_t c = 0; c < n; ++c) {
+            if ((set >> c & 1U) != 0) {
+                columns.push_back(c);
+            }
+        }
+        const size_t row = n - k;
+        if (k == 3) {
+            byColumns[set] = Sarrus(a, row, {columns[0], columns[1], columns[2]});
+            continue;
+        }
+        Extended sum = 0;
+        for (size_t j = 0; j < k; ++j) {
+            const Extended t = IntPower(-1, static_cast<int32_t>(j)) * a[row][columns[j]];
+            sum = byColumns[set & ~(uint32_t{1} << columns[j])] * t + sum;
+        }
+        byColumns[set] = sum;
+    }
+    return byColumns.back();
+}
+
+// A copy of A with each column scaled by a power of two to a largest magnitude in [0.5, 1):
+// exact, it keeps the elimination's products in range; the exponents taken out are summed.
+TwoDimDynA ScaledColumns(const TwoDimDynA& a, int& exponentSum) {
+    TwoDimDynA scaled = a;
+    exponentSum = 0;
+    const size_t columns = a.empty() ? 0 : a[0].size();
+    for (size_t j = 0; j < columns; ++j) {
+        Extended largest = 0;
+        for (const ArrayOfExtended& row : a) {
+            largest = std::fmax(largest, std::fabs(row[j]));
+        }
+        if (largest == 0 || !std::isfinite(largest)) {
+            continue;
+        }
+        int exponent = 0;
+        std::frexp(largest, &exponent);
+        for (ArrayOfExtended& row : scaled) {
+            row[j] = std::ldexp(row[j], -exponent);
+        }
+        exponentSum += exponent;
+    }
+    return scaled;
+}
+
+struct Echelon {
+    size_t pivots = 0;
+    bool rowsSwappedOddly = false;
+};
+
+// The test of a pivot against its column, at the scale of plain Gaussian elimination: the
+// candidate rows share the divisor `previous`, each row eliminated before had its own.
+bool PivotNegligible(const TwoDimDynA& m, size_t pivotRow, size_t column,
+                     const std::vector<Extended>& divisors, Extended previous,
+                     Extended relativeTolerance) {
+    const Extended pivot = m[pivotRow][column];
+    if (pivot == 0) {
+        return true;
+    }
+    if (relativeTolerance == 0) {
+        return false;
+    }
+    const Extended size = std::fabs(pivot / previous);
+    Extended largest = size;
+    for (size_t t = 0; t < divisors.size(); ++t) {
+        largest = std::fmax(largest, std::fabs(m[t][column] / divisors[t]));
+    }
+    return size <= relativeTolerance * largest;
+}
+
+// Fraction-free (Bareiss) elimination with row pivoting, in place: each step takes the row of
+// largest magnitude in the column, and every division is by the previous pivot, so integer
+// matrices stay exact. A column without a pivot is passed over, or ends the work when
+// stopAtMissingPivot is set.
+Echelon Eliminate(TwoDimDynA& m, Extended relativeTolerance, bool stopAtMissingPivot) {
+    Echelon echelon;
+    const size_t rows = m.size();
+    const size_t columns = rows == 0 ? 0 : m[0].size();
+    std::vector<Extended> divisors;
+    Extended previous = 1;
+    for (size_t c = 0; c < columns && echelon.pivots < rows; ++c) {
+        const size_t r = echelon.pivots;
+        size_t pivotRow = r;
+        for (size_t i = r + 1; i < rows; ++i) {
+            if (std::fabs(m[i][c]) > std::fabs(m[pivotRow][c])) {
+                pivotRow = i;
+            }
+        }
+        if (PivotNegligible(m, pivotRow, c, divisors, previous, relativeTolerance)) {
+            if (stopAtMissingPivot) {
+                return echelon;
+            }
+            continue;
+        }
+        if (pivotRow != r) {
+            std::swap(m[pivotRow], m[r]);
+            echelon.rowsSwappedOddly = !echelon.rowsSwappedOddly;
+        }
+        const ArrayOfExtended& pivotRowValues = m[r];
+        const Extended pivot = pivotRowValues[c];
+        for (size_t i = r + 1; i < rows; ++i) {
+            ArrayOfExtended& row = m[i];
+            const Extended factor = row[c];
+            for (size_t j = c + 1; j < columns; ++j) {
+                row[j] = (row[j] * pivot - factor * pivotRowValues[j]) / previous;
+            }
+            row[c] = 0;
+        }
+        divisors.push_back(previous);
+        previous = pivot;
+        ++echelon.pivots;
+    }
+    return echelon;
+}
+
+// The last pivot of the fraction-free elimination is the determinant of the rows as swapped.
+Extended EliminatedDeterminant(const TwoDimDynA& a) {
+    int exponentSum = 0;
+    TwoDimDynA m = ScaledColumns(a, exponentSum);
+    const Echelon echelon = Eliminate(m, 0, true);
+    if (echelon.pivots < m.size()) {
+        return 0;
+    }
+    const Extended scaled = m.back().back();
+    return std::ldexp(echelon.rowsSwappedOddly ? -scaled : scaled, exponentSum);
+}
+
+}  // namespace
+
+Extended Determinant(const TwoDimDynA& a) {
+    return a.size() <= kLargestExpandedOrder ? ExpandedDeterminant(a) : EliminatedDeterminant(a);
+}
+
+size_t Rank(const TwoDimDynA& a, Extended relativeTolerance) {
+    int exponentSum = 0;
+    TwoDimDynA m = ScaledColumns(a, exponentSum);
+    return Eliminate(m, relativeTolerance, false).pivots;
+}

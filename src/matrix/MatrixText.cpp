@@ -1,0 +1,188 @@
+// The matrix text: tidying, checking, reading and writing.
+#include <algorithm>
+
+#include "uMatrixes.h"
+
+namespace {
+
+const char* const kEmptyMatrix = "Введите матрицу";
+const char* const kInvalidCharacter = "Недопустимый символ: ";
+const char* const kUnevenRows = "Количество элементов в строках матрицы не одинаковое";
+
+bool IsNumberCharacter(char c) {
+    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
+}
+
+bool IsAllowed(char c) {
+    return IsNumberCharacter(c) || c == ' ' || c == '\r' || c == '\n';
+}
+
+// Number tokens are the longest runs of number characters. LF either separates two tokens, as
+// in the scans over the whole text, or is dropped and joins its neighbours, as in a line.
+size_t CountTokens(std::string_view part, bool lfSeparates) {
+    size_t count = 0;
+    bool inToken = false;
+    for (const char c : part) {
+        if (c == '\n' && !lfSeparates) {
+            continue;
+        }
+        if (IsNumberCharacter(c)) {
+            count += inToken ? 0 : 1;
+            inToken = true;
+        } else {
+            inToken = false;
+        }
+    }
+    return count;
+}
+
+// Calls visit(token) for every number token, and newRow() at every CR, in text order.
+template <typename Visit, typename NewRow>
+void ScanTokens(std::string_view text, Visit visit, NewRow newRow) {
+    size_t start = 0;
+    bool inToken = false;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const bool number = i < text.size() && IsNumberCharacter(text[i]);
+        if (number && !inToken) {
+            start = i;
+        } else if (!number && inToken && !visit(text.substr(start, i - start))) {
+            return;
+        }
+        inToken = number;
+        if (i < text.size() && text[i] == '\r') {
+            newRow();
+        }
+    }
+}
+
+// Every row holds as many tokens as the first, counted with the line's LFs dropped and, so that
+// the reader finds each row as wide as the first, with them separating tokens too.
+bool RowsEven(std::string_view text) {
+    const size_t firstRow = CountTokens(text.substr(0, text.find('\r')), true);
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t end = std::min(text.find('\r', start), text.size());
+        const std::string_view line = text.substr(start, end - start);
+        if (CountTokens(line, false) != firstRow || CountTokens(line, true) != firstRow) {
+            return false;
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
+}  // namespace
+
+void CompactSpaces(std::string& text) {
+    // One pass over the text gives what the walk of deletions gives: a run of spaces shrinks to
+    // one, the spaces after an LF and the one before a CR go, and so does a final space.
+    std::string compact;
+    compact.reserve(text.size());
+    for (const char c : text) {
+        const char previous = compact.empty() ? '\0' : compact.back();
+        if (c == ' ' && (previous == ' ' || previous == '\n')) {
+            continue;
+        }
+        if (c == '\r' && previous == ' ') {
+            compact.pop_back();
+        }
+        compact += c;
+    }
+    if (!compact.empty() && compact.back() == ' ') {
+        compact.pop_back();
+    }
+    text = std::move(compact);
+}
+
+bool CheckMatrix(const std::string& text, std::string& message) {
+    std::string copy = text;
+    CompactSpaces(copy);
+    if (copy.empty()) {
+        message = kEmptyMatrix;
+        return false;
+    }
+    const auto invalid = std::find_if_not(copy.begin(), copy.end(), IsAllowed);
+    if (invalid != copy.end()) {
+        message = kInvalidCharacter + std::string(1, *invalid);
+        return false;
+    }
+    // Line breaks and spaces alone hold no matrix.
+    if (std::none_of(copy.begin(), copy.end(), IsNumberCharacter)) {
+        message = kEmptyMatrix;
+        return false;
+    }
+    bool numbersValid = true;
+    ScanTokens(
+        copy,
+        [&](std::string_view token) {
+            numbersValid = CheckNumber(token, message);
+            return numbersValid;
+        },
+        [] {});
+    if (!numbersValid) {
+        return false;
+    }
+    if (copy.find('\r') != std::string::npos && !RowsEven(copy)) {
+        message = kUnevenRows;
+        return false;
+    }
+    return true;
+}
+
+void ParseMatrix(const std::string& text, TwoDimDynA& matrix) {
+    const size_t rows = static_cast<size_t>(std::count(text.begin(), text.end(), '\r')) + 1;
+    const size_t columns = CountTokens(text, true) / rows;
+    TwoDimDynA parsed(rows, ArrayOfExtended(columns));
+    size_t row = 0;
+    size_t column = 0;
+    ScanTokens(
+        text,
+        [&](std::string_view token) {
+            parsed[row][column++] = TextToReal(token);
+            return true;
+        },
+        [&] {
+            ++row;
+            column = 0;
+        });
+    matrix = std::move(parsed);
+}
+
+std::string PadLeft(const std::string& text, int width) {
+    const auto length = static_cast<long long>(text.size());
+    if (length > width) {
+        return text;
+    }
+    return std::string(static_cast<size_t>(width - length + 1), ' ') + text;
+}
+
+void MatrixToText(const TwoDimDynA& matrix, std::string& text, int indent) {
+    std::vector<std::vector<std::string>> texts;
+    texts.reserve(matrix.size());
+    size_t firstWidth = 0;
+    size_t width = 0;
+    for (const ArrayOfExtended& row : matrix) {
+        std::vector<std::string>& rowTexts = texts.emplace_back();
+        rowTexts.reserve(row.size());
+        for (const Extended value : row) {
+            const std::string& element = rowTexts.emplace_back(RealToText(value));
+            width = std::max(width, element.size());
+        }
+        firstWidth = std::max(firstWidth, rowTexts.front().size());
+    }
+    const std::string lineBreak = "\r\n" + PadLeft("", indent - 1);
+    std::string written;
+    for (size_t r = 0; r < texts.size(); ++r) {
+        if (r > 0) {
+            written += lineBreak;
+        }
+        const std::vector<std::string>& row = texts[r];
+        for (size_t c = 0; c < row.size(); ++c) {
+            written += PadLeft(row[c], static_cast<int>(c == 0 ? firstWidth : width));
+            if (c > 0 && c + 1 < row.size()) {
+                written += ' ';
+            }
+        }
+    }
+    text = std::move(written);
+}
