@@ -7,7 +7,7 @@ packages=(
     libgtest-dev googletest libbenchmark-dev         # tests (the sources build the Windows copy)
     clang libclang-rt-14-dev                         # libFuzzer and the sanitizers' runtime
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64  # the Windows build
-    wine wine64 fonts-wine                           # running it
+    wine wine64 fonts-wine fonts-dejavu-core         # running it
     xvfb xauth x11-utils imagemagick                 # a display, and screenshots of it
     locales zip
 )

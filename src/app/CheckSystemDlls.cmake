@@ -1,0 +1,22 @@
+# Fails unless every DLL that PROGRAM imports is one of Windows' own.
+# Usage: cmake -DOBJDUMP=objdump -DPROGRAM=nerolith.exe -P CheckSystemDlls.cmake
+cmake_minimum_required(VERSION 3.25)
+set(system_dlls KERNEL32.dll USER32.dll GDI32.dll COMCTL32.dll SHELL32.dll msvcrt.dll
+    ADVAPI32.dll)
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "${OBJDUMP} could not read ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${headers}")
+if(NOT imports)
+    message(FATAL_ERROR "${PROGRAM} imports no DLL at all")
+endif()
+string(TOUPPER "${system_dlls}" allowed)
+foreach(import IN LISTS imports)
+    string(REPLACE "DLL Name: " "" dll "${import}")
+    string(TOUPPER "${dll}" dll_upper)
+    if(NOT dll_upper IN_LIST allowed)
+        message(FATAL_ERROR "${PROGRAM} needs ${dll}, which Windows does not ship")
+    endif()
+    message(STATUS "${dll}")
+endforeach()
