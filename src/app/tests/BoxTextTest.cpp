@@ -23,9 +23,11 @@ TEST(BoxText, MapsTheCyrillicLettersAndSigns) {
         std::u16string text;
         std::string bytes;
     };
-    const Case cases[] = {
-        {u"Матрица", "Матрица"}, {u"ЁёЯяАа", "ЁёЯяАа"}, {u"№ — «»", "№ — «»"},
-        {u"1 2\r\n3 4", "1 2\r\n3 4"}, {u"€", "€"}};
+    const Case cases[] = {{u"Матрица", "Матрица"},
+                          {u"ЁёЯяАа", "ЁёЯяАа"},
+                          {u"№ — «»", "№ — «»"},
+                          {u"1 2\r\n3 4", "1 2\r\n3 4"},
+                          {u"€", "€"}};
     for (const Case& c : cases) {
         EXPECT_EQ(ToCp1251(c.text).bytes, c.bytes);
         EXPECT_EQ(FromCp1251(c.bytes), c.text);
@@ -61,7 +63,8 @@ TEST(BoxText, NamesTheUnmappedCharacterInTheInvalidCharacterMessage) {
         std::u16string shown;
     };
     const Case cases[] = {
-        {"Недопустимый символ: " + std::string(1, kUnmappedByte), u"Недопустимый символ: \U0001F600"},
+        {"Недопустимый символ: " + std::string(1, kUnmappedByte),
+         u"Недопустимый символ: \U0001F600"},
         {"Недопустимый символ: ж", u"Недопустимый символ: ж"},
         {"Ошибка: \".\"", u"Ошибка: \".\""},
     };

@@ -1,12 +1,14 @@
-#include <sstream>
-
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 #include "Cli.h"
 
 namespace {
 
-std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+std::string Utf8(const char8_t* text) {
+    return reinterpret_cast<const char*>(text);
+}
 
 struct CliRun {
     int status;
@@ -26,8 +28,8 @@ TEST(Cli, HelpListsEveryCommandInRussian) {
     const CliRun run = RunWith({"--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.empty());
-    for (const char* command : {"expr", "det", "add", "sub", "mul", "pow", "scale", "transpose",
-                                "solve"}) {
+    for (const char* command :
+         {"expr", "det", "add", "sub", "mul", "pow", "scale", "transpose", "solve"}) {
         EXPECT_NE(run.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
     }
     EXPECT_NE(run.out.find(Utf8(u8"Использование: nerolith-cli")), std::string::npos);

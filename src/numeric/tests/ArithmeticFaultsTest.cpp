@@ -1,6 +1,6 @@
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "ArithmeticFaults.h"
 #include "uConvert.h"
@@ -30,7 +30,12 @@ TEST(ArithmeticFaults, NamesTheFaultThatHappenedFirstInPrecedence) {
         {"overflow", [](Extended h) { Multiply(h, h); }, "Переполнение"},
         {"invalid", [](Extended) { Multiply(0, std::numeric_limits<Extended>::infinity()); },
          "Недопустимая операция"},
-        {"noted division", [](Extended) { NoteDivisionByZero(); Divide(0, 0); }, "Деление на ноль"},
+        {"noted division",
+         [](Extended) {
+             NoteDivisionByZero();
+             Divide(0, 0);
+         },
+         "Деление на ноль"},
         {"overflow then division",
          [](Extended h) {
              Multiply(h, h);

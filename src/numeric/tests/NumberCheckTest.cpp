@@ -36,7 +36,6 @@ INSTANTIATE_TEST_SUITE_P(
                     TokenCase{"1..2", kPoint}, TokenCase{"-.", kPoint},  // points before signs
                     TokenCase{"--1", kSign}, TokenCase{"+-1.", kPoint}, TokenCase{"1-2", kSign},
                     TokenCase{"-", kSign}, TokenCase{"+", kSign}, TokenCase{"-.5", kSign},
-                    TokenCase{"1.-5", kPoint}, TokenCase{"1-.5", kSign},
-                    TokenCase{"1.5-", kSign}));
+                    TokenCase{"1.-5", kPoint}, TokenCase{"1-.5", kSign}, TokenCase{"1.5-", kSign}));
 
 }  // namespace

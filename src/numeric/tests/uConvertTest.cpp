@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <limits>
-
-#include <gtest/gtest.h>
 
 #include "uConvert.h"
 
@@ -22,30 +22,28 @@ const Extended kInfinity = std::numeric_limits<Extended>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, RealToTextTest,
-    testing::Values(WrittenCase{0.0L, "0"}, WrittenCase{-0.0L, "0"},
-                    WrittenCase{std::numeric_limits<Extended>::denorm_min(), "0"},
-                    WrittenCase{-std::numeric_limits<Extended>::denorm_min(), "0"},
-                    WrittenCase{100.0L, "100"}, WrittenCase{0.1L, "0.1"},
-                    WrittenCase{-2.5L, "-2.5"}, WrittenCase{1.0L / 3, "0.333333333333333"},
-                    WrittenCase{2.0L / 3, "0.666666666666667"},
-                    WrittenCase{123456789012345.0L, "123456789012345"},
-                    WrittenCase{1234567890123456.0L, "1.23456789012346E15"},
-                    WrittenCase{1e15L, "1E15"}, WrittenCase{999999999999999.9L, "1E15"},
-                    WrittenCase{9999999999999.99L, "9999999999999.99"},
-                    WrittenCase{99999999999999.99L, "100000000000000"},
-                    WrittenCase{0.0001L, "0.0001"}, WrittenCase{0.00009L, "9E-5"},
-                    WrittenCase{0.000099999999999999999L, "0.0001"},
-                    WrittenCase{-1.5e-7L, "-1.5E-7"}, WrittenCase{1e100L, "1E100"},
-                    WrittenCase{1.5e-300L, "1.5E-300"}, WrittenCase{-1234.5678L, "-1234.5678"},
-                    WrittenCase{0.00012345L, "0.00012345"}, WrittenCase{5e-5L, "5E-5"},
-                    WrittenCase{1e4000L, "1E4000"},
-                    WrittenCase{std::numeric_limits<Extended>::max(), "1.18973149535723E4932"},
-                    WrittenCase{std::numeric_limits<Extended>::min(), "3.36210314311209E-4932"},
-                    WrittenCase{-999999999999999.0L, "-999999999999999"},
-                    WrittenCase{1e14L + 1, "100000000000001"}, WrittenCase{-7.0L, "-7"},
-                    WrittenCase{kInfinity, "INF"}, WrittenCase{-kInfinity, "-INF"},
-                    WrittenCase{std::numeric_limits<Extended>::quiet_NaN(), "NAN"},
-                    WrittenCase{-std::numeric_limits<Extended>::quiet_NaN(), "NAN"}));
+    testing::Values(
+        WrittenCase{0.0L, "0"}, WrittenCase{-0.0L, "0"},
+        WrittenCase{std::numeric_limits<Extended>::denorm_min(), "0"},
+        WrittenCase{-std::numeric_limits<Extended>::denorm_min(), "0"}, WrittenCase{100.0L, "100"},
+        WrittenCase{0.1L, "0.1"}, WrittenCase{-2.5L, "-2.5"},
+        WrittenCase{1.0L / 3, "0.333333333333333"}, WrittenCase{2.0L / 3, "0.666666666666667"},
+        WrittenCase{123456789012345.0L, "123456789012345"},
+        WrittenCase{1234567890123456.0L, "1.23456789012346E15"}, WrittenCase{1e15L, "1E15"},
+        WrittenCase{999999999999999.9L, "1E15"}, WrittenCase{9999999999999.99L, "9999999999999.99"},
+        WrittenCase{99999999999999.99L, "100000000000000"}, WrittenCase{0.0001L, "0.0001"},
+        WrittenCase{0.00009L, "9E-5"}, WrittenCase{0.000099999999999999999L, "0.0001"},
+        WrittenCase{-1.5e-7L, "-1.5E-7"}, WrittenCase{1e100L, "1E100"},
+        WrittenCase{1.5e-300L, "1.5E-300"}, WrittenCase{-1234.5678L, "-1234.5678"},
+        WrittenCase{0.00012345L, "0.00012345"}, WrittenCase{5e-5L, "5E-5"},
+        WrittenCase{1e4000L, "1E4000"},
+        WrittenCase{std::numeric_limits<Extended>::max(), "1.18973149535723E4932"},
+        WrittenCase{std::numeric_limits<Extended>::min(), "3.36210314311209E-4932"},
+        WrittenCase{-999999999999999.0L, "-999999999999999"},
+        WrittenCase{1e14L + 1, "100000000000001"}, WrittenCase{-7.0L, "-7"},
+        WrittenCase{kInfinity, "INF"}, WrittenCase{-kInfinity, "-INF"},
+        WrittenCase{std::numeric_limits<Extended>::quiet_NaN(), "NAN"},
+        WrittenCase{-std::numeric_limits<Extended>::quiet_NaN(), "NAN"}));
 
 TEST(RealToText, RoundsByTheSixteenthDigitOfEighteen) {
     // 0.1234567890123454999 has the 18-digit form 123456789012345500: the 16th digit, 5,
@@ -86,11 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"+7", 7.0L}, ReadCase{"12a3", 123.0L}, ReadCase{"1,5", 15.0L},
                     ReadCase{"1.5x3", 1.5L}, ReadCase{"1e5", 15.0L}, ReadCase{"0.5", 0.5L},
                     ReadCase{".5", 0.5L}, ReadCase{"5.", 5.0L},
-                    ReadCase{"1234567890", 1234567890.0L},
-                    ReadCase{"0.1234567891", 0.1234567891L},
+                    ReadCase{"1234567890", 1234567890.0L}, ReadCase{"0.1234567891", 0.1234567891L},
                     ReadCase{"1234567890.5", 1234567890.5L},
-                    ReadCase{"-1111111111", -1111111111.0L},
-                    ReadCase{"0.1", 0.1L}, ReadCase{"1-2", 12.0L}, ReadCase{"a-5", 5.0L},
+                    ReadCase{"-1111111111", -1111111111.0L}, ReadCase{"0.1", 0.1L},
+                    ReadCase{"1-2", 12.0L}, ReadCase{"a-5", 5.0L},
                     ReadCase{"123456789012345678901234567890", 123456789012345678901234567890.0L},
                     ReadCase{"0.000000000000000000000000000001", 1e-30L},
                     // Halfway between two neighbours of 2^64: ties go to the even one.
