@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <regex>
 #include <string>
 
 #include "ExpressionPage.h"
@@ -11,24 +12,17 @@
 namespace {
 
 char16_t UnitOf(uint8_t byte) {
+    constexpr char16_t kLastFour[] = {u'\uFFFD', u'\u00A0', 0xD83D, 0xDE00};
     if (byte < 0x80) {
         return byte;
     }
     if (byte < 0xC0) {
         return static_cast<char16_t>(u'А' + (byte - 0x80));
     }
-    switch (byte) {
-        case 0xFC:
-            return u'\uFFFD';
-        case 0xFD:
-            return u'\u00A0';
-        case 0xFE:
-            return 0xD83D;
-        case 0xFF:
-            return 0xDE00;
-        default:
-            return static_cast<char16_t>(u'中' + (byte - 0xC0));
+    if (byte >= 0xFC) {
+        return kLastFour[byte - 0xFC];
     }
+    return static_cast<char16_t>(u'中' + (byte - 0xC0));
 }
 
 void Require(bool holds, const char* invariant) {
@@ -38,38 +32,13 @@ void Require(bool holds, const char* invariant) {
     }
 }
 
-bool IsDigit(char16_t unit) {
-    return unit >= u'0' && unit <= u'9';
-}
-
-// Skips a run of digits from `at`; false when there is none.
-bool SkipDigits(const std::u16string& text, size_t& at) {
-    const size_t start = at;
-    while (at < text.size() && IsDigit(text[at])) {
-        ++at;
-    }
-    return at > start;
-}
-
-// -ddd, -ddd.ddd, with an optional exponent Ennn or E-nnn.
+// -ddd or -ddd.ddd, with an optional exponent Ennn or E-nnn.
 bool IsNumberText(const std::u16string& text) {
-    size_t at = text.starts_with(u'-') ? 1 : 0;
-    if (!SkipDigits(text, at)) {
+    if (text.find_first_not_of(u"0123456789.-E") != std::u16string::npos) {
         return false;
     }
-    if (at < text.size() && text[at] == u'.' && !SkipDigits(text, ++at)) {
-        return false;
-    }
-    if (at < text.size() && text[at] == u'E') {
-        ++at;
-        if (at < text.size() && text[at] == u'-') {
-            ++at;
-        }
-        if (!SkipDigits(text, at)) {
-            return false;
-        }
-    }
-    return at == text.size();
+    static const std::regex number("-?[0-9]+(\\.[0-9]+)?(E-?[0-9]+)?");
+    return std::regex_match(std::string(text.begin(), text.end()), number);
 }
 
 std::u16string Negated(const std::u16string& number) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "Cli.h"
@@ -16,71 +18,96 @@ struct CliRun {
     std::string err;
 };
 
-CliRun RunWith(const std::vector<std::string>& arguments) {
-    std::istringstream in;
+CliRun RunWith(const std::vector<std::string>& arguments, const std::string& standardInput = {}) {
+    std::istringstream in(standardInput);
     std::ostringstream out;
     std::ostringstream err;
     const int status = RunCli(arguments, in, out, err);
     return {status, out.str(), err.str()};
 }
 
-TEST(Cli, HelpListsEveryCommandInRussian) {
+struct CliCase {
+    std::vector<std::string> arguments;  // "=text": a file holding the text; "?": a missing file
+    std::string input;                   // standard input, for "-"
+    std::string out;
+    int status;
+    std::string err = {};  // what a usage error says
+};
+
+const char* const kSquare = "=1 2\n3 4\n";
+
+TEST(Cli, PrintsTheAnswerOfEachCommand) {
+    const CliCase cases[] = {
+        {{"expr", "2*(3-1.5)/4"}, "", "0.75\n", 0},
+        {{"expr", "1/0"}, "", Utf8(u8"Деление на ноль\n"), 1},
+        {{"expr", Utf8(u8"2+中")}, "", Utf8(u8"Недопустимый символ: 中\n"), 1},
+        {{"expr", "2+\xFF"}, "", Utf8(u8"Недопустимый символ: \uFFFD\n"), 1},
+        {{"det", kSquare}, "", "-2\n", 0},
+        {{"det", "=1 2\r\n3 4\r\n"}, "", "-2\n", 0},
+        {{"det", "=1 2\n3 4"}, "", "-2\n", 0},
+        // Only one line break at the end is dropped.
+        {{"det", "=1 2\n3 4\n\n"},
+         "",
+         Utf8(u8"Количество элементов в строках матрицы не одинаковое\n"),
+         1},
+        {{"add", "-", kSquare}, "1 1\n1 1\n", " 2 3\n 4 5\n", 0},
+        {{"sub", kSquare, "=1 1\n1 1\n"}, "", " 0 1\n 2 3\n", 0},
+        {{"mul", "=1 2 3\n", "=1\n2\n3\n"}, "", " 14\n", 0},
+        {{"pow", kSquare, "2"}, "", "  7 10\n 15 22\n", 0},
+        {{"scale", kSquare, "-3"}, "", " -3  -6\n -9 -12\n", 0},
+        // Two characters fit the factor box, whatever their bytes.
+        {{"scale", kSquare, Utf8(u8"жж")}, "", " 0 0\n 0 0\n", 0},
+        {{"transpose", "-"}, "1 2 3\n", " 1\n 2\n 3\n", 0},
+        {{"solve", "=2x+y=5\r\nx-y=1\r\n"},
+         "",
+         Utf8(u8"Методом Крамера:\n\nD = ( 2  1\n      1 -1 ) = -3\n\nx = ( 5  1\n      1 -1 ) "
+              u8"= -6\n\ny = ( 2 5\n      1 1 ) = -3\n\nОтвет:\nx = 2\ny = 1\n"),
+         0},
+        {{"solve", "-"}, "x+y=1\nx+y=2\n", Utf8(u8"Не имеет решения\n"), 1},
+        {{}, "", "", 2, Utf8(u8"Не указана команда.")},
+        {{"sum", "a"}, "", "", 2, Utf8(u8"Неизвестная команда: sum")},
+        {{"mul", kSquare}, "", "", 2, Utf8(u8"Неверное число аргументов команды: mul")},
+        {{"pow", kSquare, "100"}, "", "", 2, Utf8(u8"не более 2 символов: 100")},
+        {{"add", kSquare, "?"}, "", "", 2, "missing.txt"},
+    };
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "nerolith-cli-test";
+    std::filesystem::create_directories(folder);
+    for (const CliCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        std::vector<std::string> arguments;
+        for (const std::string& argument : c.arguments) {
+            std::string given = argument;
+            if (argument.starts_with("=")) {
+                given = (folder / ("file" + std::to_string(arguments.size()))).string();
+                std::ofstream(given, std::ios::binary) << argument.substr(1);
+            } else if (argument == "?") {
+                given = (folder / "missing.txt").string();
+            }
+            arguments.push_back(given);
+        }
+        const CliRun run = RunWith(arguments, c.input);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.out, c.out);
+        if (c.status == 2) {
+            EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find("nerolith-cli --help"), std::string::npos) << run.err;
+        } else {
+            EXPECT_EQ(run.err, "");
+        }
+    }
+    std::filesystem::remove_all(folder);
+}
+
+TEST(Cli, HelpListsEveryCommand) {
     const CliRun run = RunWith({"--help"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.err.empty());
+    EXPECT_EQ(run.err, "");
     for (const char* command :
          {"expr", "det", "add", "sub", "mul", "pow", "scale", "transpose", "solve"}) {
         EXPECT_NE(run.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
     }
-    EXPECT_NE(run.out.find(Utf8(u8"Использование: nerolith-cli")), std::string::npos);
     EXPECT_NE(run.out.find(Utf8(u8"\"Транспонировать A\"")), std::string::npos);
-}
-
-TEST(Cli, UsageErrorsPrintNothingOnStandardOutput) {
-    const std::vector<std::vector<std::string>> calls = {
-        {},
-        {"sum", "a"},
-        {"expr"},
-        {"expr", "1", "2"},
-        {"det"},
-        {"add", "-"},
-        {"pow", "-", "100"},
-        {"scale", "-", Utf8(u8"жжж")},
-        {"det", "/nonexistent/matrix.txt"},
-    };
-    for (const auto& arguments : calls) {
-        const CliRun run = RunWith(arguments);
-        EXPECT_EQ(run.status, 2) << testing::PrintToString(arguments);
-        EXPECT_TRUE(run.out.empty()) << run.out;
-        EXPECT_NE(run.err.find("nerolith-cli --help"), std::string::npos) << run.err;
-    }
-    EXPECT_NE(RunWith({"frobnicate"}).err.find(Utf8(u8"Неизвестная команда: frobnicate")),
-              std::string::npos);
-}
-
-TEST(Cli, ExprPrintsTheResultBoxWithOneLineFeed) {
-    struct Case {
-        std::string text;
-        std::string out;
-        int status;
-    };
-    const Case cases[] = {
-        {"2*(3-1.5)/4", "0.75\n", 0},
-        {"", "0\n", 0},
-        {"1/3", "0.333333333333333\n", 0},
-        {"1/0", Utf8(u8"Деление на ноль\n"), 1},
-        {"1 + 2", Utf8(u8"Недопустимый символ:  \n"), 1},
-        {Utf8(u8"2+中"), Utf8(u8"Недопустимый символ: 中\n"), 1},
-        {Utf8(u8"2+ж"), Utf8(u8"Недопустимый символ: ж\n"), 1},
-        {"2+\xFF", Utf8(u8"Недопустимый символ: \uFFFD\n"), 1},
-        {"((1)", Utf8(u8"Ошибка \"()\"\n"), 1},
-    };
-    for (const Case& c : cases) {
-        const CliRun run = RunWith({"expr", c.text});
-        EXPECT_EQ(run.out, c.out) << c.text;
-        EXPECT_EQ(run.status, c.status) << c.text;
-        EXPECT_TRUE(run.err.empty());
-    }
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 // n! work: for small orders only.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <numeric>
 
 #include "uMatrixes.h"
 
@@ -11,46 +13,36 @@ namespace plain {
 
 inline constexpr size_t kLargestOrder = 16;
 
-// The determinant of rows row..n-1 of a with the k columns listed, in increasing order.
-inline Extended Expand(const TwoDimDynA& a, size_t row, const size_t* columns, size_t k) {
+// The determinant of the k rows from `row` on, with the k columns listed in increasing order.
+inline Extended Expand(const TwoDimDynA& a, size_t row, const size_t* c, size_t k) {
+    const ArrayOfExtended& r0 = a[row];
+    if (k == 1) {
+        return r0[c[0]];
+    }
+    const ArrayOfExtended& r1 = a[row + 1];
+    if (k == 2) {
+        return r0[c[0]] * r1[c[1]] - r1[c[0]] * r0[c[1]];
+    }
     if (k == 3) {
-        const ArrayOfExtended& r0 = a[row];
-        const ArrayOfExtended& r1 = a[row + 1];
         const ArrayOfExtended& r2 = a[row + 2];
-        const Extended a00 = r0[columns[0]], a01 = r0[columns[1]], a02 = r0[columns[2]];
-        const Extended a10 = r1[columns[0]], a11 = r1[columns[1]], a12 = r1[columns[2]];
-        const Extended a20 = r2[columns[0]], a21 = r2[columns[1]], a22 = r2[columns[2]];
-        return a00 * a11 * a22 + a01 * a12 * a20 + a02 * a10 * a21 - a02 * a11 * a20 -
-               a01 * a10 * a22 - a00 * a12 * a21;
+        return r0[c[0]] * r1[c[1]] * r2[c[2]] + r0[c[1]] * r1[c[2]] * r2[c[0]] +
+               r0[c[2]] * r1[c[0]] * r2[c[1]] - r0[c[2]] * r1[c[1]] * r2[c[0]] -
+               r0[c[1]] * r1[c[0]] * r2[c[2]] - r0[c[0]] * r1[c[2]] * r2[c[1]];
     }
     Extended sum = 0;
     for (size_t j = 0; j < k; ++j) {
         std::array<size_t, kLargestOrder> rest;
-        size_t kept = 0;
-        for (size_t c = 0; c < k; ++c) {
-            if (c != j) {
-                rest[kept++] = columns[c];
-            }
-        }
-        const Extended t = IntPower(-1, static_cast<int32_t>(j)) * a[row][columns[j]];
+        std::copy(c + j + 1, c + k, std::copy(c, c + j, rest.begin()));
+        const Extended t = IntPower(-1, static_cast<int32_t>(j)) * r0[c[j]];
         sum = Expand(a, row + 1, rest.data(), k - 1) * t + sum;
     }
     return sum;
 }
 
 inline Extended Determinant(const TwoDimDynA& a) {
-    const size_t n = a.size();
-    if (n == 1) {
-        return a[0][0];
-    }
-    if (n == 2) {
-        return a[0][0] * a[1][1] - a[1][0] * a[0][1];
-    }
-    std::array<size_t, kLargestOrder> columns{};
-    for (size_t c = 0; c < n; ++c) {
-        columns[c] = c;
-    }
-    return Expand(a, 0, columns.data(), n);
+    std::array<size_t, kLargestOrder> columns;
+    std::iota(columns.begin(), columns.end(), size_t{0});
+    return Expand(a, 0, columns.data(), a.size());
 }
 
 }  // namespace plain

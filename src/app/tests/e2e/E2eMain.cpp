@@ -29,6 +29,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "No X display: DISPLAY is unset. Run the tests under xvfb-run -a.\n");
         return 1;
     }
-    SetProgramUnderTest(WindowsPath(argv[1]));
+    ProgramUnderTest() = WindowsPath(argv[1]);
     return RUN_ALL_TESTS();
 }

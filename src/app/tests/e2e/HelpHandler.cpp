@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <thread>
-
 #include "ProgramDriver.h"
 
 namespace {
@@ -16,27 +14,22 @@ void SetDefaultValue(const std::wstring& key, const std::wstring& value) {
                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
-std::wstring ThisProgram() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return path;
-}
-
 }  // namespace
 
 void RegisterRecordingHandler() {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
     SetDefaultValue(L".htm", kProgId);
     SetDefaultValue(std::wstring(kProgId) + L"\\shell\\open\\command",
-                    L"\"" + ThisProgram() + L"\" --record-open \"%1\"");
+                    L"\"" + std::wstring(self) + L"\" --record-open \"%1\"");
 }
 
 int RecordOpen(const std::wstring& file) {
     wchar_t folder[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, folder);
     const std::wstring record = file + L"\n" + folder;
-    const std::wstring recordPath = FolderPart(file) + kRecordName;
-    const HANDLE out = CreateFileW(recordPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE out = CreateFileW((FolderPart(file) + kRecordName).c_str(), GENERIC_WRITE, 0,
+                                   nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (out == INVALID_HANDLE_VALUE) {
         return 1;
     }
@@ -47,25 +40,24 @@ int RecordOpen(const std::wstring& file) {
     return 0;
 }
 
+// The record is read once the handler has closed it: both open it unshared.
 std::optional<OpenedFile> WaitForOpenedFile(const std::wstring& folder,
                                             std::chrono::milliseconds timeout) {
-    const std::wstring recordPath = folder + kRecordName;
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        const HANDLE in = CreateFileW(recordPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (in != INVALID_HANDLE_VALUE) {
-            std::wstring record(GetFileSize(in, nullptr) / sizeof(wchar_t), L'\0');
-            DWORD read = 0;
-            ReadFile(in, record.data(), static_cast<DWORD>(record.size() * sizeof(wchar_t)), &read,
-                     nullptr);
-            CloseHandle(in);
-            const size_t newline = record.find(L'\n');
-            return OpenedFile{record.substr(0, newline), record.substr(newline + 1)};
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return std::nullopt;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    HANDLE in = INVALID_HANDLE_VALUE;
+    if (!WaitFor(
+            [&] {
+                in = CreateFileW((folder + kRecordName).c_str(), GENERIC_READ, 0, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                return in != INVALID_HANDLE_VALUE;
+            },
+            timeout)) {
+        return std::nullopt;
     }
+    std::wstring record(GetFileSize(in, nullptr) / sizeof(wchar_t), L'\0');
+    DWORD read = 0;
+    ReadFile(in, record.data(), static_cast<DWORD>(record.size() * sizeof(wchar_t)), &read,
+             nullptr);
+    CloseHandle(in);
+    const size_t newline = record.find(L'\n');
+    return OpenedFile{record.substr(0, newline), record.substr(newline + 1)};
 }

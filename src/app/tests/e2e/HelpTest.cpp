@@ -10,16 +10,15 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A copy of the program in a folder of its own, with or without Help.htm beside it.
 class HelpTest : public testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterRecordingHandler(); }
 
+    // A copy of the program in a folder of its own, with or without Help.htm beside it.
     static std::wstring CopyOfProgram(const std::wstring& folderName, bool withHelp) {
         const std::wstring folder = MakeScratchFolder(folderName);
         CopyInto(ProgramUnderTest(), folder);
-        const std::wstring help = folder + L"Help.htm";
-        DeleteFileW(help.c_str());
+        DeleteFileW((folder + L"Help.htm").c_str());
         DeleteFileW((folder + L"opened.txt").c_str());
         if (withHelp) {
             CopyInto(FolderPart(ProgramUnderTest()) + L"Help.htm", folder);
@@ -27,7 +26,7 @@ protected:
         return folder + L"nerolith.exe";
     }
 
-    // The error box, if "Справка" shows one within `wait`; closed again with OK.
+    // The text of the error box, if "Справка" shows one within `wait`; the box is closed again.
     static std::wstring HelpErrorText(const NerolithProcess& program,
                                       std::chrono::milliseconds wait) {
         program.PostCommand(IDM_HELP);
@@ -45,16 +44,6 @@ protected:
         EXPECT_TRUE(WaitUntilGone(box, 5s));
         return message;
     }
-
-    // The shell opened Help.htm beside the program, in the program's folder, with no error box.
-    static void ExpectHelpOpened(const NerolithProcess& program, const std::wstring& exe) {
-        EXPECT_EQ(HelpErrorText(program, 3s), L"");
-        const std::wstring folder = FolderPart(exe);
-        const std::optional<OpenedFile> opened = WaitForOpenedFile(folder, 10s);
-        ASSERT_TRUE(opened.has_value()) << "the .htm handler was not started";
-        EXPECT_EQ(opened->file, folder + L"Help.htm");
-        EXPECT_EQ(opened->workingFolder + L"\\", folder);
-    }
 };
 
 TEST_F(HelpTest, MissingHelpFileIsReportedInAnErrorBox) {
@@ -64,30 +53,29 @@ TEST_F(HelpTest, MissingHelpFileIsReportedInAnErrorBox) {
     EXPECT_FALSE(program.WaitForExit(0ms).has_value()) << "the program goes on";
 }
 
+// Started quoted in its folder, then unquoted from another, while another program holds the
+// file open: the shell opens Help.htm beside the program, in the program's folder.
 TEST_F(HelpTest, HelpFileBesideTheProgramIsOpenedThere) {
     const std::wstring exe = CopyOfProgram(L"nerolith-help", true);
-    const NerolithProcess program(exe);
-    ASSERT_TRUE(program.HasMainWindow());
-    ExpectHelpOpened(program, exe);
-}
-
-TEST_F(HelpTest, HelpIsFoundWhenStartedUnquotedFromAnotherFolder) {
-    const std::wstring exe = CopyOfProgram(L"nerolith-unquoted", true);
-    const std::wstring elsewhere = MakeScratchFolder(L"nerolith-elsewhere");
-    const NerolithProcess program(exe, exe + L" C:\\some\\argument\\", elsewhere);
-    ASSERT_TRUE(program.HasMainWindow());
-    ExpectHelpOpened(program, exe);
-}
-
-TEST_F(HelpTest, HelpIsFoundWhileAnotherProgramHasItOpen) {
-    const std::wstring exe = CopyOfProgram(L"nerolith-open", true);
-    const std::wstring help = FolderPart(exe) + L"Help.htm";
-    const HANDLE held = CreateFileW(help.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::wstring folder = FolderPart(exe);
+    const HANDLE held =
+        CreateFileW((folder + L"Help.htm").c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const NerolithProcess program(exe);
-    ASSERT_TRUE(program.HasMainWindow());
-    ExpectHelpOpened(program, exe);
+    const std::pair<std::wstring, std::wstring> starts[] = {
+        {L"\"" + exe + L"\"", folder},
+        {exe + L" C:\\some\\argument\\", MakeScratchFolder(L"nerolith-elsewhere")}};
+    for (const auto& [commandLine, startFolder] : starts) {
+        SCOPED_TRACE(commandLine);
+        DeleteFileW((folder + L"opened.txt").c_str());
+        const NerolithProcess program(exe, commandLine, startFolder);
+        ASSERT_TRUE(program.HasMainWindow());
+        EXPECT_EQ(HelpErrorText(program, 3s), L"");
+        const std::optional<OpenedFile> opened = WaitForOpenedFile(folder, 10s);
+        ASSERT_TRUE(opened.has_value()) << "the .htm handler was not started";
+        EXPECT_EQ(opened->file, folder + L"Help.htm");
+        EXPECT_EQ(opened->workingFolder + L"\\", folder);
+    }
     CloseHandle(held);
 }
 

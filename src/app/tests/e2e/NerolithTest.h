@@ -3,14 +3,34 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "ProgramDriver.h"
+
+using TypedBoxes = std::vector<std::pair<int, std::wstring>>;
 
 class NerolithTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(program.HasMainWindow()); }
 
+    // Types into the boxes and presses the button twice: the result box shows `result` each
+    // time, in place of what it held, and the typed boxes keep their text.
+    void ExpectPress(const TypedBoxes& boxes, int button, int resultBox,
+                     const std::wstring& result) const {
+        for (const auto& [id, text] : boxes) {
+            program.SetText(id, text);
+        }
+        program.SetText(resultBox, L"старый текст");
+        for (const int press : {1, 2}) {
+            program.Click(button);
+            EXPECT_EQ(program.Text(resultBox), result) << "press " << press;
+        }
+        for (const auto& [id, text] : boxes) {
+            EXPECT_EQ(program.Text(id), text) << "box " << id;
+        }
+    }
+
     NerolithProcess program{ProgramUnderTest()};
 };
-
-template <typename Case>
-class NerolithCaseTest : public NerolithTest, public testing::WithParamInterface<Case> {};

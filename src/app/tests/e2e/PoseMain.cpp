@@ -8,7 +8,6 @@
 #include <shellapi.h>
 // clang-format on
 
-#include <array>
 #include <cstdio>
 #include <string>
 
@@ -56,13 +55,11 @@ struct Pose {
     bool (*setUp)(const NerolithProcess& program);
 };
 
-const std::array<Pose, 5> kPoses = {{
-    {L"expression", false, PoseExpression},
-    {L"matrix", false, PoseMatrix},
-    {L"equations", false, PoseEquations},
-    {L"about", false, PoseAbout},
-    {L"help-error", true, PoseHelpError},
-}};
+const Pose kPoses[] = {{L"expression", false, PoseExpression},
+                       {L"matrix", false, PoseMatrix},
+                       {L"equations", false, PoseEquations},
+                       {L"about", false, PoseAbout},
+                       {L"help-error", true, PoseHelpError}};
 
 }  // namespace
 

@@ -7,17 +7,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-constexpr auto kPollStep = std::chrono::milliseconds(50);
 constexpr auto kStartTimeout = std::chrono::seconds(30);
-
-struct WindowSearch {
-    DWORD processId;
-    const wchar_t* className;
-    const wchar_t* caption;
-    HWND found;
-};
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[256] = {};
@@ -34,22 +24,17 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-BOOL CALLBACK MatchTopLevel(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && ClassOf(window) == search->className &&
-        (search->caption == nullptr || TextOf(window) == search->caption)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
+// A top-level window of the process; any caption when `caption` is null.
 HWND FindTopLevel(DWORD processId, const wchar_t* className, const wchar_t* caption) {
-    WindowSearch search{processId, className, caption, nullptr};
-    EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, className, caption)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 BOOL CALLBACK CollectChild(HWND window, LPARAM lParam) {
@@ -61,35 +46,6 @@ std::vector<HWND> Descendants(HWND window) {
     std::vector<HWND> windows;
     EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&windows));
     return windows;
-}
-
-// Memory in the other process, for messages whose pointers it dereferences itself.
-class RemoteBuffer {
-public:
-    RemoteBuffer(HANDLE process, size_t size)
-        : process_(process),
-          address_(
-              VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
-    ~RemoteBuffer() { VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-    char* Address() const { return static_cast<char*>(address_); }
-    void Write(size_t offset, const void* data, size_t size) const {
-        WriteProcessMemory(process_, Address() + offset, data, size, nullptr);
-    }
-    void Read(size_t offset, void* data, size_t size) const {
-        ReadProcessMemory(process_, Address() + offset, data, size, nullptr);
-    }
-
-private:
-    HANDLE process_;
-    void* address_;
-};
-
-std::wstring& ProgramPath() {
-    static std::wstring program;
-    return program;
 }
 
 }  // namespace
@@ -105,14 +61,10 @@ NerolithProcess::NerolithProcess(const std::wstring& program, const std::wstring
         return;
     }
     WaitForInputIdle(process_.hProcess, 10000);
-    const auto deadline = Clock::now() + kStartTimeout;
-    while (mainWindow_ == nullptr && Clock::now() < deadline) {
-        mainWindow_ = FindTopLevel(process_.dwProcessId, L"TNerolithWindow", nullptr);
-        if (mainWindow_ == nullptr) {
-            std::this_thread::sleep_for(kPollStep);
-        }
-    }
-    if (mainWindow_ == nullptr) {
+    const auto found = [&] {
+        return (mainWindow_ = FindTopLevel(process_.dwProcessId, L"TNerolithWindow", nullptr));
+    };
+    if (!WaitFor(found, kStartTimeout)) {
         ADD_FAILURE() << "the main window did not appear";
     }
 }
@@ -121,15 +73,11 @@ NerolithProcess::NerolithProcess(const std::wstring& program)
     : NerolithProcess(program, L"\"" + program + L"\"", FolderPart(program)) {}
 
 NerolithProcess::~NerolithProcess() {
-    if (process_.hProcess == nullptr) {
-        return;
-    }
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+    if (process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
         TerminateProcess(process_.hProcess, 0);
         WaitForSingleObject(process_.hProcess, 10000);
     }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
+    Detach();
 }
 
 void NerolithProcess::Detach() {
@@ -148,18 +96,8 @@ HWND NerolithProcess::Control(int id) const {
     return nullptr;
 }
 
-HWND NerolithProcess::PageOf(int controlId) const {
-    return GetParent(Control(controlId));
-}
-
 HWND NerolithProcess::TabControl() const {
-    for (const HWND window : Descendants(mainWindow_)) {
-        if (ClassOf(window) == WC_TABCONTROLW) {
-            return window;
-        }
-    }
-    ADD_FAILURE() << "no tab control";
-    return nullptr;
+    return FindWindowExW(mainWindow_, nullptr, WC_TABCONTROLW, nullptr);
 }
 
 void NerolithProcess::SetText(int id, const std::wstring& text) const {
@@ -170,27 +108,26 @@ std::wstring NerolithProcess::Text(int id) const {
     return TextOf(Control(id));
 }
 
-void NerolithProcess::Click(int id) const {
-    SendMessageW(Control(id), BM_CLICK, 0, 0);
-}
-
 bool NerolithProcess::IsChecked(int id) const {
     return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+// The tab control writes the caption into the program's own memory.
 std::wstring NerolithProcess::TabCaption() const {
     constexpr size_t kTextUnits = 64;
-    const RemoteBuffer remote(process_.hProcess, sizeof(TCITEMW) + kTextUnits * sizeof(wchar_t));
+    wchar_t text[kTextUnits] = {};
+    char* remote = static_cast<char*>(VirtualAllocEx(process_.hProcess, nullptr,
+                                                     sizeof(TCITEMW) + sizeof(text),
+                                                     MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     TCITEMW item{};
     item.mask = TCIF_TEXT;
-    item.pszText = reinterpret_cast<wchar_t*>(remote.Address() + sizeof(TCITEMW));
+    item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(TCITEMW));
     item.cchTextMax = kTextUnits;
-    remote.Write(0, &item, sizeof(item));
-    if (!SendMessageW(TabControl(), TCM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote.Address()))) {
-        return L"<no tab>";
+    WriteProcessMemory(process_.hProcess, remote, &item, sizeof(item), nullptr);
+    if (SendMessageW(TabControl(), TCM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote))) {
+        ReadProcessMemory(process_.hProcess, item.pszText, text, sizeof(text), nullptr);
     }
-    wchar_t text[kTextUnits] = {};
-    remote.Read(sizeof(TCITEMW), text, sizeof(text));
+    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
     text[kTextUnits - 1] = L'\0';
     return text;
 }
@@ -199,20 +136,13 @@ int NerolithProcess::TabCount() const {
     return static_cast<int>(SendMessageW(TabControl(), TCM_GETITEMCOUNT, 0, 0));
 }
 
-void NerolithProcess::PostCommand(int id) const {
-    PostMessageW(mainWindow_, WM_COMMAND, static_cast<WPARAM>(id), 0);
-}
-
 HWND NerolithProcess::WaitForDialog(const std::wstring& caption,
                                     std::chrono::milliseconds timeout) const {
-    const auto deadline = Clock::now() + timeout;
-    for (;;) {
-        const HWND dialog = FindTopLevel(process_.dwProcessId, L"#32770", caption.c_str());
-        if (dialog != nullptr || Clock::now() >= deadline) {
-            return dialog;
-        }
-        std::this_thread::sleep_for(kPollStep);
-    }
+    HWND dialog = nullptr;
+    WaitFor(
+        [&] { return (dialog = FindTopLevel(process_.dwProcessId, L"#32770", caption.c_str())); },
+        timeout);
+    return dialog;
 }
 
 std::vector<ControlInfo> NerolithProcess::ChildrenOf(HWND window) const {
@@ -233,12 +163,19 @@ std::optional<DWORD> NerolithProcess::WaitForExit(std::chrono::milliseconds time
     return exitCode;
 }
 
-bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout) {
-    const auto deadline = Clock::now() + timeout;
-    while (IsWindow(window) && Clock::now() < deadline) {
-        std::this_thread::sleep_for(kPollStep);
+bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    return !IsWindow(window);
+    return true;
+}
+
+bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout) {
+    return WaitFor([&] { return !IsWindow(window); }, timeout);
 }
 
 std::wstring WindowsPath(const std::string& path) {
@@ -253,12 +190,9 @@ std::wstring FolderPart(const std::wstring& path) {
     return path.substr(0, path.rfind(L'\\') + 1);
 }
 
-const std::wstring& ProgramUnderTest() {
-    return ProgramPath();
-}
-
-void SetProgramUnderTest(const std::wstring& program) {
-    ProgramPath() = program;
+std::wstring& ProgramUnderTest() {
+    static std::wstring program;
+    return program;
 }
 
 std::wstring MakeScratchFolder(const std::wstring& name) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,24 +31,25 @@ public:
 
     HWND MainWindow() const { return mainWindow_; }
     bool HasMainWindow() const { return mainWindow_ != nullptr; }
-    DWORD ProcessId() const { return process_.dwProcessId; }
 
     // The first control below the main window with this id.
     HWND Control(int id) const;
     // The page dialog that holds the control with this id.
-    HWND PageOf(int controlId) const;
+    HWND PageOf(int controlId) const { return GetParent(Control(controlId)); }
     HWND TabControl() const;
 
     void SetText(int id, const std::wstring& text) const;
     std::wstring Text(int id) const;
-    void Click(int id) const;
+    void Click(int id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
     bool IsChecked(int id) const;
 
     std::wstring TabCaption() const;
     int TabCount() const;
 
     // Posts a menu command: the handler may open a modal box.
-    void PostCommand(int id) const;
+    void PostCommand(int id) const {
+        PostMessageW(mainWindow_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    }
     // A top-level dialog of this process with this caption, waited for up to `timeout`.
     HWND WaitForDialog(const std::wstring& caption,
                        std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
@@ -64,6 +66,9 @@ private:
     HWND mainWindow_ = nullptr;
 };
 
+// Polls `done` until it holds, for up to `timeout`; whether it came to hold.
+bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout);
+
 // True once `window` is destroyed, within `timeout`.
 bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout);
 
@@ -73,9 +78,8 @@ std::wstring WindowsPath(const std::string& path);
 // The folder of a path, through its last backslash.
 std::wstring FolderPart(const std::wstring& path);
 
-// The program under test, given on the command line.
-const std::wstring& ProgramUnderTest();
-void SetProgramUnderTest(const std::wstring& program);
+// The program under test, set from the command line.
+std::wstring& ProgramUnderTest();
 
 // A fresh empty folder under the temporary folder.
 std::wstring MakeScratchFolder(const std::wstring& name);

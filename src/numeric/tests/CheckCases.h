@@ -1,0 +1,31 @@
+// The table harness of the calculators' check routines: bool check(text, message).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+struct CheckCase {
+    std::string text;
+    std::string message;  // empty: accepted
+};
+
+inline CheckCase Accepted(std::string text) {
+    return {std::move(text), ""};
+}
+
+inline CheckCase Rejected(std::string text, std::string message) {
+    return {std::move(text), std::move(message)};
+}
+
+// An accepted text leaves the message as it was; a rejected one sets it to the first fault's.
+template <typename Check>
+void ExpectChecks(Check check, std::initializer_list<CheckCase> cases) {
+    for (const CheckCase& c : cases) {
+        std::string message = "untouched";
+        EXPECT_EQ(check(c.text, message), c.message.empty()) << c.text;
+        EXPECT_EQ(message, c.message.empty() ? "untouched" : c.message) << c.text;
+    }
+}
