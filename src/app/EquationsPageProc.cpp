@@ -1,5 +1,5 @@
-#include "BoxTextIo.h"
 #include "EquationsPage.h"
+#include "OneBoxPage.h"
 #include "PageDialog.h"
 #include "PageProcedures.h"
 #include "resource.h"
@@ -7,11 +7,9 @@
 namespace {
 
 void SolveSystem(HWND page, WPARAM command) {
-    if (command != IDC_EQUATIONS_SOLVE) {
-        return;
-    }
-    const PageAnswer answer = EquationsPageAnswer(ReadBoxText(page, IDC_EQUATIONS_INPUT));
-    WriteBoxText(page, IDC_EQUATIONS_RESULT, answer.text);
+    SolveOneBoxPage(
+        page, command,
+        {IDC_EQUATIONS_SOLVE, IDC_EQUATIONS_INPUT, IDC_EQUATIONS_RESULT, EquationsPageAnswer});
 }
 
 }  // namespace

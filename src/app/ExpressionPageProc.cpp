@@ -1,5 +1,5 @@
-#include "BoxTextIo.h"
 #include "ExpressionPage.h"
+#include "OneBoxPage.h"
 #include "PageDialog.h"
 #include "PageProcedures.h"
 #include "resource.h"
@@ -7,11 +7,9 @@
 namespace {
 
 void SolveExpression(HWND page, WPARAM command) {
-    if (command != IDC_EXPRESSION_SOLVE) {
-        return;
-    }
-    const PageAnswer answer = ExpressionPageAnswer(ReadBoxText(page, IDC_EXPRESSION_INPUT));
-    WriteBoxText(page, IDC_EXPRESSION_RESULT, answer.text);
+    SolveOneBoxPage(
+        page, command,
+        {IDC_EXPRESSION_SOLVE, IDC_EXPRESSION_INPUT, IDC_EXPRESSION_RESULT, ExpressionPageAnswer});
 }
 
 }  // namespace

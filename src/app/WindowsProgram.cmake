@@ -11,6 +11,7 @@ add_executable(nerolith WIN32
     PageSwitch.cpp
     PageDialog.cpp
     BoxTextIo.cpp
+    OneBoxPage.cpp
     ExpressionPageProc.cpp
     MatrixPageProc.cpp
     EquationsPageProc.cpp
