@@ -2,7 +2,7 @@
 # Runs a Windows program under Wine, in a prefix of the build tree's own.
 # Usage: wine-run.sh PREFIX PROGRAM [ARGS...]
 set -e
-prefix=$1
+prefix=$(realpath -m "$1")  # Wine wants an absolute path
 shift
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$prefix"

@@ -9,7 +9,9 @@ cmake --build --preset windows --target nerolith
 
 run=(cmake/wine-run.sh build/windows/wineprefix build/windows/src/app/nerolith.exe)
 if [ -z "${DISPLAY:-}" ]; then
-    echo "No X display: starting under Xvfb on :99 (see it with a VNC viewer or take a screenshot)."
-    exec xvfb-run -n 99 -s "-screen 0 1024x768x24" "${run[@]}"
+    auth=$PWD/build/windows/xauthority
+    echo "No X display: starting under Xvfb on :99. A screenshot of it:"
+    echo "  XAUTHORITY=$auth DISPLAY=:99 import -window root nerolith.png"
+    exec xvfb-run -n 99 -f "$auth" -s "-screen 0 1024x768x24" "${run[@]}"
 fi
 exec "${run[@]}"
