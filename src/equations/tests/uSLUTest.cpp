@@ -6,13 +6,10 @@
 
 namespace {
 
-const std::string kInvalid = "Недопустимый символ: ";
 const std::string kNoEquals = "Нету знака \"=\"";
 const std::string kSeveralEquals = "Более одного знака \"=\"";
 const std::string kNothingAfterEquals = "Нету выражения после знака \"=\"";
 const std::string kFreeTermOnLeft = "Свободный член без должен записываться справа от знака \"=\"";
-const std::string kPoint = "Ошибка: \".\"";
-const std::string kSign = "Ошибка: \"+,-\"";
 const std::string kMiswritten = "Ошибка в написании уравнения";
 
 // The characters of the whole text first (the х of "х=1" is Cyrillic), then the lines in order.

@@ -9,9 +9,6 @@
 
 namespace {
 
-const std::string kInvalid = "Недопустимый символ: ";
-const std::string kPoint = "Ошибка: \".\"";
-const std::string kSign = "Ошибка: \"+,-\"";
 const std::string kOperator = "Ошибка \"+,-,/,*\"";
 const std::string kLeadingProduct = "Ошибка \"*,/\"";
 const std::string kClose = "Ошибка \")\"";

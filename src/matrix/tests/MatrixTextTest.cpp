@@ -10,9 +10,6 @@
 namespace {
 
 const std::string kEnter = "Введите матрицу";
-const std::string kInvalid = "Недопустимый символ: ";
-const std::string kPoint = "Ошибка: \".\"";
-const std::string kSign = "Ошибка: \"+,-\"";
 const std::string kUneven = "Количество элементов в строках матрицы не одинаковое";
 
 TEST(CompactSpaces, RemovesTheRedundantSpaces) {
