@@ -24,13 +24,14 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-// A top-level window of the process; any caption when `caption` is null.
+// A shown top-level window of the process; any caption when `caption` is null.
+// A window is shown only once its controls exist, so a caller never sees one half-built.
 HWND FindTopLevel(DWORD processId, const wchar_t* className, const wchar_t* caption) {
     HWND window = nullptr;
     while ((window = FindWindowExW(nullptr, window, className, caption)) != nullptr) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner == processId) {
+        if (owner == processId && IsWindowVisible(window)) {
             return window;
         }
     }
