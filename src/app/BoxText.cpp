@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "NumberCheck.h"
+
 namespace {
 
 // UTF-16 of the bytes 0x80 to 0xBF; the undefined byte 0x98 reads as U+FFFD.
@@ -81,10 +83,9 @@ std::u16string FromCp1251(std::string_view bytes) {
 }
 
 std::u16string MessageFromCp1251(const std::string& message, const Cp1251Text& source) {
-    const std::string invalidCharacter = "Недопустимый символ: ";
-    if (message.size() == invalidCharacter.size() + 1 && message.starts_with(invalidCharacter) &&
+    if (message.size() == kInvalidCharacter.size() + 1 && message.starts_with(kInvalidCharacter) &&
         message.back() == kUnmappedByte) {
-        return FromCp1251(invalidCharacter) + source.firstUnmapped;
+        return FromCp1251(kInvalidCharacter) + source.firstUnmapped;
     }
     return FromCp1251(message);
 }

@@ -11,10 +11,8 @@ add_executable(nerolith WIN32
     PageSwitch.cpp
     PageDialog.cpp
     BoxTextIo.cpp
-    OneBoxPage.cpp
-    ExpressionPageProc.cpp
+    OneBoxPageProcs.cpp
     MatrixPageProc.cpp
-    EquationsPageProc.cpp
     MenuCommands.cpp
     HelpCommand.cpp
     FolderOfPath.cpp

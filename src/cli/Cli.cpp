@@ -123,16 +123,16 @@ std::u16string BoxTextOfFile(const std::string& bytes) {
 }
 
 bool ReadFile(const std::string& name, std::istream& in, std::string& bytes) {
-    if (name == "-") {
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        return !in.bad();
+    std::ifstream file;
+    if (name != "-") {
+        file.open(name, std::ios::binary);
+        if (!file) {
+            return false;
+        }
     }
-    std::ifstream file(name, std::ios::binary);
-    if (!file) {
-        return false;
-    }
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return !file.bad();
+    std::istream& source = name == "-" ? in : file;
+    bytes.assign(std::istreambuf_iterator<char>(source), std::istreambuf_iterator<char>());
+    return !source.bad();
 }
 
 void PrintAnswer(std::ostream& out, const PageAnswer& answer) {

@@ -9,12 +9,6 @@ namespace {
 
 const char* const kFreeTermOnLeft = "Свободный член без должен записываться справа от знака \"=\"";
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool IsSign(char c) {
-    return c == '+' || c == '-';
-}
 bool IsLatinLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -27,7 +21,7 @@ bool IsAllowed(char c) {
 bool CheckCharacters(std::string_view text, std::string& message) {
     for (const char c : text) {
         if (!IsAllowed(c)) {
-            message = "Недопустимый символ: " + std::string(1, c);
+            message = InvalidCharacterMessage(c);
             return false;
         }
     }

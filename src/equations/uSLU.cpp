@@ -3,6 +3,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <optional>
 
 #include "SystemText.h"
 
@@ -28,22 +29,29 @@ Extended RankTolerance(const TwoDimDynA& matrix) {
     return 0;
 }
 
-// D of a decimal system may be rounding residue of a zero: its rank tells.
-bool IsSingular(const TwoDimDynA& coefficients, Extended determinant) {
+// The rank of the coefficients when the system is singular, nothing when it is regular. D of a
+// decimal system may be rounding residue of a zero: its rank tells.
+std::optional<size_t> SingularRank(const TwoDimDynA& coefficients, Extended determinant) {
     const Extended tolerance = RankTolerance(coefficients);
-    return determinant == 0 ||
-           (tolerance > 0 && Rank(coefficients, tolerance) < coefficients.size());
+    if (determinant != 0 && tolerance == 0) {
+        return std::nullopt;
+    }
+    const size_t rank = Rank(coefficients, tolerance);
+    if (determinant != 0 && rank == coefficients.size()) {
+        return std::nullopt;
+    }
+    return rank;
 }
 
 // A singular square system: no solution when the free terms raise the rank, otherwise
 // infinitely many.
-std::string SingularSystemAnswer(const TwoDimDynA& coefficients, const ArrayOfExtended& freeTerms) {
+std::string SingularSystemAnswer(const TwoDimDynA& coefficients, size_t coefficientRank,
+                                 const ArrayOfExtended& freeTerms) {
     TwoDimDynA extended = coefficients;
     for (size_t row = 0; row < extended.size(); ++row) {
         extended[row].push_back(freeTerms[row]);
     }
-    if (Rank(coefficients, RankTolerance(coefficients)) !=
-        Rank(extended, RankTolerance(extended))) {
+    if (coefficientRank != Rank(extended, RankTolerance(extended))) {
         return "Не имеет решения";
     }
     return kNoUniqueSolution;
@@ -102,8 +110,8 @@ std::string SolveByCramer(const std::string& text, bool& isMessage) {
     }
     const TwoDimDynA coefficients = CoefficientMatrix(system);
     const Extended determinant = Determinant(coefficients);
-    if (IsSingular(coefficients, determinant)) {
-        return SingularSystemAnswer(coefficients, system.freeTerms);
+    if (const std::optional<size_t> rank = SingularRank(coefficients, determinant)) {
+        return SingularSystemAnswer(coefficients, *rank, system.freeTerms);
     }
     isMessage = false;
     return CramerReport(coefficients, system.freeTerms, system.names, determinant);

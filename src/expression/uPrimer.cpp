@@ -8,7 +8,6 @@
 
 namespace {
 
-const char kInvalidCharacter[] = "Недопустимый символ: ";
 const char kOperatorFault[] = "Ошибка \"+,-,/,*\"";
 const char kLeadingProductFault[] = "Ошибка \"*,/\"";
 const char kCloseFault[] = "Ошибка \")\"";
@@ -16,10 +15,7 @@ const char kUnclosedFault[] = "Ошибка \"()\"";
 const char kOpenFault[] = "Ошибка \"(\"";
 
 bool IsDigitOrPoint(char c) {
-    return (c >= '0' && c <= '9') || c == '.';
-}
-bool IsSign(char c) {
-    return c == '+' || c == '-';
+    return IsDigit(c) || c == '.';
 }
 bool IsProductOperator(char c) {
     return c == '*' || c == '/';
@@ -34,7 +30,7 @@ bool Fail(std::string& message, std::string text) {
 }
 
 bool FailOnCharacter(std::string& message, char c) {
-    return Fail(message, kInvalidCharacter + std::string(1, c));
+    return Fail(message, InvalidCharacterMessage(c));
 }
 
 // One item of a flat text: an operator, or a number (typed, or the value of a group).

@@ -51,7 +51,7 @@ Extended ExpandedDeterminant(const TwoDimDynA& a) {
         }
         Extended sum = 0;
         for (size_t j = 0; j < k; ++j) {
-            const Extended t = IntPower(-1, static_cast<int32_t>(j)) * a[row][columns[j]];
+            const Extended t = j % 2 == 0 ? a[row][columns[j]] : -a[row][columns[j]];
             sum = byColumns[set & ~(uint32_t{1} << columns[j])] * t + sum;
         }
         byColumns[set] = sum;

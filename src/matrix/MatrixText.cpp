@@ -6,11 +6,10 @@
 namespace {
 
 const char* const kEmptyMatrix = "Введите матрицу";
-const char* const kInvalidCharacter = "Недопустимый символ: ";
 const char* const kUnevenRows = "Количество элементов в строках матрицы не одинаковое";
 
 bool IsNumberCharacter(char c) {
-    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
+    return IsDigit(c) || IsSign(c) || c == '.';
 }
 
 bool IsAllowed(char c) {
@@ -103,7 +102,7 @@ bool CheckMatrix(const std::string& text, std::string& message) {
     }
     const auto invalid = std::find_if_not(copy.begin(), copy.end(), IsAllowed);
     if (invalid != copy.end()) {
-        message = kInvalidCharacter + std::string(1, *invalid);
+        message = InvalidCharacterMessage(*invalid);
         return false;
     }
     // Line breaks and spaces alone hold no matrix.

@@ -1,15 +1,8 @@
 #include "NumberCheck.h"
 
-namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+std::string InvalidCharacterMessage(char c) {
+    return std::string(kInvalidCharacter) + c;
 }
-bool IsSign(char c) {
-    return c == '+' || c == '-';
-}
-
-}  // namespace
 
 bool CheckNumber(std::string_view token, std::string& message) {
     const std::string pointFault = "Ошибка: \".\"";
@@ -22,7 +15,7 @@ bool CheckNumber(std::string_view token, std::string& message) {
         } else if (IsSign(c)) {
             ++signs;
         } else if (!IsDigit(c)) {
-            message = "Недопустимый символ: " + std::string(1, c);
+            message = InvalidCharacterMessage(c);
             return false;
         }
     }

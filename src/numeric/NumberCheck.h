@@ -5,6 +5,17 @@
 #include <string>
 #include <string_view>
 
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+constexpr bool IsSign(char c) {
+    return c == '+' || c == '-';
+}
+
+// Every check names the first character it does not allow after this text.
+inline constexpr std::string_view kInvalidCharacter = "Недопустимый символ: ";
+std::string InvalidCharacterMessage(char c);
+
 // True for a well-formed token. Otherwise false, with message set to the first fault:
 // "Недопустимый символ: " and the character, "Ошибка: \".\"" or "Ошибка: \"+,-\"".
 // The token is never empty.

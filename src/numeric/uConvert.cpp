@@ -5,13 +5,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "NumberCheck.h"
+
 namespace {
 
 constexpr int kSignificantDigits = 15;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // The 18-digit decimal form of a normal value: |value| = 0.d1d2...d18 * 10^exponent.
 struct DecimalForm {
