@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
-#include <utility>
 
 #include "CheckCases.h"
-#include "SystemText.h"
 #include "uSLU.h"
 
 namespace {
@@ -15,8 +13,7 @@ TEST(ParseSystem, ReadsNamesCoefficientsAndFreeTermsOfAnAcceptedText) {
         {"2x+y=5\r\nx-y=1", {"x", "y"}, {{2, 1}, {1, -1}}, {5, 1}},
         {"-x+2y=0", {"x", "y"}, {{-1, 2}}, {0}},
         {"+x=1", {"x"}, {{1}}, {1}},
-        {"0.5x-12.75y=-3", {"x", "y"}, {{0.5, -12.75}}, {-3}},
-        {"-0.5x=-2.5", {"x"}, {{-0.5}}, {-2.5}},
+        {"0.5x-0.5y=-2.5", {"x", "y"}, {{0.5, -0.5}}, {-2.5}},
         {"x=+5", {"x"}, {{1}}, {5}},
         {"y+x=1\r\nx-y=3", {"y", "x"}, {{1, 1}, {-1, 1}}, {1, 3}},
         {"X+x=1", {"X", "x"}, {{1, 1}}, {1}},
@@ -29,7 +26,6 @@ TEST(ParseSystem, ReadsNamesCoefficientsAndFreeTermsOfAnAcceptedText) {
         {"ax+x=2", {"ax", "x"}, {{1, 1}}, {2}},
         {"x2y+y=1", {"x2y", "y"}, {{1, 1}}, {1}},
         {"x+x=2", {"x"}, {{2}}, {2}},
-        {"2x-x+y=3", {"x", "y"}, {{1, 1}}, {3}},
         {"x-x=0", {"x"}, {{0}}, {0}},
         {"y+0.5x-y+2.25x+y=1", {"y", "x"}, {{1, 2.75}}, {1}},
     };
@@ -42,15 +38,6 @@ TEST(ParseSystem, ReadsNamesCoefficientsAndFreeTermsOfAnAcceptedText) {
         EXPECT_EQ(readNames, names) << text;
         EXPECT_EQ(readCoefficients, coefficients) << text;
         EXPECT_EQ(readFreeTerms, freeTerms) << text;
-    }
-}
-
-TEST(CoefficientText, WritesTheCoefficientOfOneTerm) {
-    using Written = std::pair<const char*, const char*>;
-    for (const auto& [term, coefficient] :
-         {Written("x", "1"), Written("+x", "+1"), Written("-x", "-1"), Written("2.5x", "2.5"),
-          Written("-2.5x", "-2.5"), Written("+3y", "+3")}) {
-        EXPECT_EQ(CoefficientText(term), coefficient) << term;
     }
 }
 

@@ -15,33 +15,25 @@ const std::string kClose = "Ошибка \")\"";
 const std::string kUnclosed = "Ошибка \"()\"";
 const std::string kOpen = "Ошибка \"(\"";
 
-TEST(CheckExpression, NamesTheFirstInvalidCharacter) {
-    ExpectChecks(CheckExpression,
-                 {Rejected("1 + 2", kInvalid + " "), Rejected("1 + x", kInvalid + "x"),
-                  Rejected("2,5", kInvalid + ","), Rejected("(1+x)*(2", kInvalid + "x"),
-                  Rejected("2+ж", kInvalid + "ж")});
-    ExpectChecks(CheckFlatExpression, {Accepted("1.5*2-3/4"), Rejected("(1)", kInvalid + "(")});
-}
-
-TEST(CheckExpression, NamesTheFirstParenthesisFault) {
+// The characters first, then the parentheses, then the operators and numbers.
+TEST(CheckExpression, NamesTheFirstFault) {
     ExpectChecks(
         CheckExpression,
-        {Rejected(")1(", kClose), Rejected(")(", kClose), Rejected("((1)", kUnclosed),
+        {Rejected("1 + 2", kInvalid + " "), Rejected("2,5", kInvalid + ","),
+         Rejected("(1+x)*(2", kInvalid + "x"), Rejected("2+ж", kInvalid + "ж"),
+         Rejected(")1(", kClose), Rejected(")(", kClose), Rejected("((1)", kUnclosed),
          Rejected("(1.)*(2", kUnclosed), Rejected("(1)2", kClose), Rejected("(1).5", kClose),
          Rejected("(1+)2", kClose), Rejected("2(1)", kOpen), Rejected("(1)(2)", kOpen),
          Rejected(".(1)", kOpen), Rejected("2(1+)", kOperator)});
-}
-
-TEST(CheckExpression, NamesTheFirstOperatorOrNumberFault) {
     ExpectChecks(
         CheckExpression,
         {Rejected("*5", kLeadingProduct), Rejected("/5", kLeadingProduct),
          Rejected("(*5)", kLeadingProduct), Rejected("*+5", kOperator), Rejected("5+", kOperator),
          Rejected("5*", kOperator), Rejected("(5-)", kOperator), Rejected("5+*3", kOperator),
          Rejected("2*-3", kOperator), Rejected("1--2", kOperator), Rejected("+", kSign),
-         Rejected("-", kSign), Rejected("-.5", kSign), Rejected("5..3", kPoint),
-         Rejected(".5", kPoint), Rejected("5.", kPoint), Rejected("1.2.3", kPoint),
-         Rejected("-.", kPoint), Rejected("1..2+*3", kPoint)});
+         Rejected("-.5", kSign), Rejected("5..3", kPoint), Rejected(".5", kPoint),
+         Rejected("5.", kPoint), Rejected("1.2.3", kPoint), Rejected("1..2+*3", kPoint)});
+    ExpectChecks(CheckFlatExpression, {Accepted("1.5*2-3/4"), Rejected("(1)", kInvalid + "(")});
 }
 
 using Valued = std::pair<std::string, const char*>;
@@ -62,17 +54,13 @@ TEST(EvaluateExpression, GivesTheValueOfAnAcceptedText) {
                   Valued("100000*100000", "10000000000"), Valued("1234567890", "1234567890"),
                   Valued("999999999*999999999", "9.99999998E17"),
                   Valued("999999999+999999999", "1999999998"), Valued("0.00001*3", "3E-5"),
-                  Valued("1-0.00001*3", "0.99997"), Valued("100000*100000*100000*100000", "1E20")});
-}
-
-// A negative group's minus goes to the operator before it, or to its whole product term.
-TEST(EvaluateExpression, SignsNegativeGroupValues) {
-    ExpectValues({Valued("2*(-3)", "-6"), Valued("(-5)", "-5"), Valued("-(2)", "-2"),
+                  Valued("1-0.00001*3", "0.99997"), Valued("100000*100000*100000*100000", "1E20"),
+                  // A negative group's minus goes to the operator before it or to its product term.
+                  Valued("2*(-3)", "-6"), Valued("(-5)", "-5"), Valued("-(2)", "-2"),
                   Valued("-(1-3)", "2"), Valued("1+3*(-2)", "-5"), Valued("2/(-4)*3", "-1.5"),
-                  Valued("1-2*(0-3)*(0-1)", "-5"), Valued("1-(0-2)", "3"), Valued("3*(0-2)", "-6"),
-                  Valued("1+3*(0-2)", "-5"), Valued("2*(0-3)*(0-1)", "6"),
-                  Valued("1/(0-2)/(0-2)", "0.25"), Valued("-(0-1)*(0-1)", "-1"),
-                  Valued("(-(0-2)*(0-3))", "-6")});
+                  Valued("1-2*(0-3)*(0-1)", "-5"), Valued("1-(0-2)", "3"),
+                  Valued("2*(0-3)*(0-1)", "6"), Valued("1/(0-2)/(0-2)", "0.25"),
+                  Valued("-(0-1)*(0-1)", "-1"), Valued("(-(0-2)*(0-3))", "-6")});
 }
 
 std::string Nested(const std::string& opening, const std::string& inside, size_t depth) {

@@ -1,6 +1,5 @@
-// The cofactor expansion along row 0 exactly as it is written, each minor expanded again down to
-// the rule of Sarrus: the reference for the determinant's results, bit for bit, and for its time.
-// n! work: for small orders only.
+// The cofactor expansion along row 0 down to the rule of Sarrus, as written: the determinant's
+// reference, bit for bit and in time. n! work: small orders only.
 #pragma once
 
 #include <algorithm>

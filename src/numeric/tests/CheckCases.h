@@ -7,7 +7,6 @@
 #include <string>
 #include <utility>
 
-// The number test's messages, which every calculator's check passes on.
 inline const std::string kInvalid = "Недопустимый символ: ";
 inline const std::string kPoint = "Ошибка: \".\"";
 inline const std::string kSign = "Ошибка: \"+,-\"";

@@ -1,5 +1,5 @@
-// Drives the real nerolith.exe. Usage: NerolithE2ETest PATH-TO-nerolith.exe [gtest options]
-// The shell also starts this program as the stand-in .htm handler: --record-open FILE.
+// Usage: NerolithE2ETest PATH-TO-nerolith.exe [gtest options]
+// The shell starts it as the stand-in .htm handler too: --record-open FILE.
 #include <gtest/gtest.h>
 
 // The other Windows headers need <windows.h> first.
@@ -9,7 +9,6 @@
 // clang-format on
 
 #include <cstdio>
-#include <string>
 
 #include "HelpHandler.h"
 #include "ProgramDriver.h"

@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "ProgramDriver.h"
 
 namespace {
 
-constexpr wchar_t kRecordName[] = L"opened.txt";
 constexpr wchar_t kProgId[] = L"NerolithE2E.HelpPage";
 
 void SetDefaultValue(const std::wstring& key, const std::wstring& value) {
@@ -24,40 +27,27 @@ void RegisterRecordingHandler() {
                     L"\"" + std::wstring(self) + L"\" --record-open \"%1\"");
 }
 
+// Written aside and renamed, so that the record appears whole.
 int RecordOpen(const std::wstring& file) {
-    wchar_t folder[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, folder);
-    const std::wstring record = file + L"\n" + folder;
-    const HANDLE out = CreateFileW((FolderPart(file) + kRecordName).c_str(), GENERIC_WRITE, 0,
-                                   nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (out == INVALID_HANDLE_VALUE) {
-        return 1;
-    }
-    DWORD written = 0;
-    WriteFile(out, record.data(), static_cast<DWORD>(record.size() * sizeof(wchar_t)), &written,
-              nullptr);
-    CloseHandle(out);
-    return 0;
+    const std::filesystem::path folder = FolderPart(file);
+    const std::wstring record = file + L"\n" + std::filesystem::current_path().wstring();
+    std::ofstream(folder / L"opened.tmp", std::ios::binary)
+        .write(reinterpret_cast<const char*>(record.data()),
+               static_cast<std::streamsize>(record.size() * sizeof(wchar_t)));
+    std::error_code error;
+    std::filesystem::rename(folder / L"opened.tmp", folder / L"opened.txt", error);
+    return error ? 1 : 0;
 }
 
-// The record is read once the handler has closed it: both open it unshared.
-std::optional<OpenedFile> WaitForOpenedFile(const std::wstring& folder,
-                                            std::chrono::milliseconds timeout) {
-    HANDLE in = INVALID_HANDLE_VALUE;
-    if (!WaitFor(
-            [&] {
-                in = CreateFileW((folder + kRecordName).c_str(), GENERIC_READ, 0, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-                return in != INVALID_HANDLE_VALUE;
-            },
-            timeout)) {
+std::optional<std::wstring> WaitForOpenedFile(const std::wstring& folder,
+                                              std::chrono::milliseconds timeout) {
+    const std::filesystem::path record = std::filesystem::path(folder) / L"opened.txt";
+    std::error_code error;
+    if (!WaitFor([&] { return std::filesystem::exists(record, error); }, timeout)) {
         return std::nullopt;
     }
-    std::wstring record(GetFileSize(in, nullptr) / sizeof(wchar_t), L'\0');
-    DWORD read = 0;
-    ReadFile(in, record.data(), static_cast<DWORD>(record.size() * sizeof(wchar_t)), &read,
-             nullptr);
-    CloseHandle(in);
-    const size_t newline = record.find(L'\n');
-    return OpenedFile{record.substr(0, newline), record.substr(newline + 1)};
+    std::ifstream in(record, std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(in), {});
+    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()),
+                        bytes.size() / sizeof(wchar_t));
 }

@@ -9,8 +9,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-using MenuTest = NerolithTest;
-
 TEST(ExitTest, ExitAndTheCloseBoxEndTheProgramWithCodeZero) {
     const std::pair<UINT, WPARAM> closings[] = {{WM_COMMAND, IDM_EXIT}, {WM_SYSCOMMAND, SC_CLOSE}};
     for (const auto& [message, command] : closings) {
@@ -21,6 +19,9 @@ TEST(ExitTest, ExitAndTheCloseBoxEndTheProgramWithCodeZero) {
     }
 }
 
+using MenuTest = NerolithTest;
+
+// Opened twice: closed first on its close box, then on "OK".
 TEST_F(MenuTest, AboutBoxShowsItsTextsAndClosesOnItsCloseBoxAndOnOk) {
     program.PostCommand(IDM_ABOUT);
     HWND about = program.WaitForDialog(L"О программе...");
@@ -38,21 +39,21 @@ TEST_F(MenuTest, AboutBoxShowsItsTextsAndClosesOnItsCloseBoxAndOnOk) {
         L"Программа:", L"Версия:",           L"Nerolith.",    L"1.0.",
         L"Автор:",     L"Команда Nerolith.", L"Москва, 2026", L"nerolith@example.org",
         L"OK"};
-    const std::vector<ControlInfo> children = program.ChildrenOf(about);
+    const std::vector<HWND> children = Descendants(about);
     ASSERT_EQ(children.size(), texts.size() + 1);
-    EXPECT_NE(SendMessageW(children[0].window, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the picture";
+    EXPECT_NE(SendMessageW(children[0], STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the picture";
     for (size_t i = 0; i < texts.size(); ++i) {
-        EXPECT_EQ(children[i + 1].text, texts[i]) << "control " << i + 1;
+        EXPECT_EQ(TextOf(children[i + 1]), texts[i]) << "control " << i + 1;
     }
-    EXPECT_EQ(children[8].id, IDC_ABOUT_EMAIL);
-    EXPECT_EQ(children[9].id, IDC_ABOUT_OK);
+    EXPECT_EQ(GetDlgCtrlID(children[8]), IDC_ABOUT_EMAIL);
+    EXPECT_EQ(GetDlgCtrlID(children[9]), IDC_ABOUT_OK);
 
     PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_EMAIL, STN_CLICKED),
-                 reinterpret_cast<LPARAM>(children[8].window));
+                 reinterpret_cast<LPARAM>(children[8]));
     PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(program.WaitForDialog(L"О программе...", 500ms), about)
         << "the e-mail label and Escape leave the box open";
-    SendMessageW(children[9].window, BM_CLICK, 0, 0);
+    SendMessageW(children[9], BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitUntilGone(about, 5s));
     EXPECT_TRUE(IsWindowEnabled(program.MainWindow()));
 }

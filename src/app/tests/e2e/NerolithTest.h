@@ -15,8 +15,8 @@ class NerolithTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(program.HasMainWindow()); }
 
-    // Types into the boxes and presses the button twice: the result box shows `result` each
-    // time, in place of what it held, and the typed boxes keep their text.
+    // Each of two presses puts `result` in place of the result box's text; the typed boxes
+    // keep theirs.
     void ExpectPress(const TypedBoxes& boxes, int button, int resultBox,
                      const std::wstring& result) const {
         for (const auto& [id, text] : boxes) {

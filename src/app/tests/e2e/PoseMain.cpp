@@ -1,7 +1,5 @@
-// Sets nerolith.exe up for a screenshot and leaves it open.
+// Sets nerolith.exe up for a screenshot, leaves it open and then creates READY-FILE.
 // Usage: nerolith-pose PATH-TO-nerolith.exe POSE READY-FILE
-// POSE is expression, matrix, equations, about or help-error; READY-FILE is created once the
-// window shows what the pose asks for.
 // The other Windows headers need <windows.h> first.
 // clang-format off
 #include <windows.h>
@@ -16,7 +14,7 @@
 
 namespace {
 
-// Each pose is done when its result box is filled or its box is open.
+// A pose is done once its result box is filled or its box is open.
 bool PoseExpression(const NerolithProcess& program) {
     program.SetText(IDC_EXPRESSION_INPUT, L"(2.5+7.5)*(3-1.25)/4");
     program.Click(IDC_EXPRESSION_SOLVE);
@@ -74,13 +72,8 @@ int main() {
         if (std::wstring(arguments[2]) != pose.name) {
             continue;
         }
-        std::wstring program = arguments[1];
-        if (pose.withoutHelp) {
-            const std::wstring folder = MakeScratchFolder(L"nerolith-pose");
-            CopyInto(program, folder);
-            program = folder + L"nerolith.exe";
-        }
-        NerolithProcess running(program);
+        NerolithProcess running(
+            pose.withoutHelp ? CopyOfProgram(arguments[1], L"nerolith-pose", false) : arguments[1]);
         if (!running.HasMainWindow() || !pose.setUp(running)) {
             return 1;
         }

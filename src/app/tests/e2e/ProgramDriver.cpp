@@ -7,23 +7,6 @@
 
 namespace {
 
-constexpr auto kStartTimeout = std::chrono::seconds(30);
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[256] = {};
-    GetClassNameW(window, name, 256);
-    return name;
-}
-
-std::wstring TextOf(HWND window) {
-    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const auto copied =
-        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(copied));
-    return text;
-}
-
 // A shown top-level window of the process; any caption when `caption` is null.
 // A window is shown only once its controls exist, so a caller never sees one half-built.
 HWND FindTopLevel(DWORD processId, const wchar_t* className, const wchar_t* caption) {
@@ -43,12 +26,6 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM lParam) {
     return TRUE;
 }
 
-std::vector<HWND> Descendants(HWND window) {
-    std::vector<HWND> windows;
-    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
 }  // namespace
 
 NerolithProcess::NerolithProcess(const std::wstring& program, const std::wstring& commandLine,
@@ -61,11 +38,10 @@ NerolithProcess::NerolithProcess(const std::wstring& program, const std::wstring
         ADD_FAILURE() << "cannot start the program, error " << GetLastError();
         return;
     }
-    WaitForInputIdle(process_.hProcess, 10000);
     const auto found = [&] {
         return (mainWindow_ = FindTopLevel(process_.dwProcessId, L"TNerolithWindow", nullptr));
     };
-    if (!WaitFor(found, kStartTimeout)) {
+    if (!WaitFor(found, std::chrono::seconds(30))) {
         ADD_FAILURE() << "the main window did not appear";
     }
 }
@@ -101,18 +77,6 @@ HWND NerolithProcess::TabControl() const {
     return FindWindowExW(mainWindow_, nullptr, WC_TABCONTROLW, nullptr);
 }
 
-void NerolithProcess::SetText(int id, const std::wstring& text) const {
-    SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-std::wstring NerolithProcess::Text(int id) const {
-    return TextOf(Control(id));
-}
-
-bool NerolithProcess::IsChecked(int id) const {
-    return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 // The tab control writes the caption into the program's own memory.
 std::wstring NerolithProcess::TabCaption() const {
     constexpr size_t kTextUnits = 64;
@@ -137,6 +101,14 @@ int NerolithProcess::TabCount() const {
     return static_cast<int>(SendMessageW(TabControl(), TCM_GETITEMCOUNT, 0, 0));
 }
 
+void NerolithProcess::SetText(int id, const std::wstring& text) const {
+    SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::wstring NerolithProcess::Text(int id) const {
+    return TextOf(Control(id));
+}
+
 HWND NerolithProcess::WaitForDialog(const std::wstring& caption,
                                     std::chrono::milliseconds timeout) const {
     HWND dialog = nullptr;
@@ -144,14 +116,6 @@ HWND NerolithProcess::WaitForDialog(const std::wstring& caption,
         [&] { return (dialog = FindTopLevel(process_.dwProcessId, L"#32770", caption.c_str())); },
         timeout);
     return dialog;
-}
-
-std::vector<ControlInfo> NerolithProcess::ChildrenOf(HWND window) const {
-    std::vector<ControlInfo> children;
-    for (const HWND child : Descendants(window)) {
-        children.push_back({child, GetDlgCtrlID(child), ClassOf(child), TextOf(child)});
-    }
-    return children;
 }
 
 std::optional<DWORD> NerolithProcess::WaitForExit(std::chrono::milliseconds timeout) const {
@@ -175,8 +139,19 @@ bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeou
     return true;
 }
 
-bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout) {
-    return WaitFor([&] { return !IsWindow(window); }, timeout);
+std::wstring TextOf(HWND window) {
+    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const auto copied =
+        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+std::vector<HWND> Descendants(HWND window) {
+    std::vector<HWND> windows;
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }
 
 std::wstring WindowsPath(const std::string& path) {
@@ -196,16 +171,19 @@ std::wstring& ProgramUnderTest() {
     return program;
 }
 
-std::wstring MakeScratchFolder(const std::wstring& name) {
+std::wstring CopyOfProgram(const std::wstring& program, const std::wstring& folderName,
+                           bool withHelp) {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     const std::wstring folder =
-        std::wstring(temp) + name + L"." + std::to_wstring(GetCurrentProcessId()) + L"\\";
+        temp + folderName + L"." + std::to_wstring(GetCurrentProcessId()) + L"\\";
     CreateDirectoryW(folder.c_str(), nullptr);
-    return folder;
-}
-
-void CopyInto(const std::wstring& file, const std::wstring& folder) {
-    const std::wstring target = folder + file.substr(file.rfind(L'\\') + 1);
-    EXPECT_TRUE(CopyFileW(file.c_str(), target.c_str(), FALSE)) << "cannot copy to " << target;
+    DeleteFileW((folder + L"Help.htm").c_str());
+    const std::wstring copy = folder + L"nerolith.exe";
+    EXPECT_TRUE(CopyFileW(program.c_str(), copy.c_str(), FALSE)) << "cannot copy to " << folder;
+    if (withHelp) {
+        const std::wstring help = FolderPart(program) + L"Help.htm";
+        EXPECT_TRUE(CopyFileW(help.c_str(), (folder + L"Help.htm").c_str(), FALSE));
+    }
+    return copy;
 }

@@ -9,18 +9,10 @@
 #include <string>
 #include <vector>
 
-// A control of another process's window, as read through messages.
-struct ControlInfo {
-    HWND window;
-    int id;
-    std::wstring className;
-    std::wstring text;
-};
-
 class NerolithProcess {
 public:
-    // Starts `program` with `commandLine` (as the child sees it) in `folder`, and waits for its
-    // main window. Fails the current test when the window does not come up.
+    // Starts `program` with `commandLine` in `folder` and waits for its main window; a test
+    // fails when it does not come up.
     NerolithProcess(const std::wstring& program, const std::wstring& commandLine,
                     const std::wstring& folder);
     // Started with its path quoted, in its own folder.
@@ -32,33 +24,30 @@ public:
     HWND MainWindow() const { return mainWindow_; }
     bool HasMainWindow() const { return mainWindow_ != nullptr; }
 
-    // The first control below the main window with this id.
+    // The first control below the main window with this id, and the page dialog holding it.
     HWND Control(int id) const;
-    // The page dialog that holds the control with this id.
     HWND PageOf(int controlId) const { return GetParent(Control(controlId)); }
     HWND TabControl() const;
+    std::wstring TabCaption() const;
+    int TabCount() const;
 
     void SetText(int id, const std::wstring& text) const;
     std::wstring Text(int id) const;
     void Click(int id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
-    bool IsChecked(int id) const;
+    bool IsChecked(int id) const {
+        return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
 
-    std::wstring TabCaption() const;
-    int TabCount() const;
-
-    // Posts a menu command: the handler may open a modal box.
+    // Posted, as the command may open a modal box.
     void PostCommand(int id) const {
         PostMessageW(mainWindow_, WM_COMMAND, static_cast<WPARAM>(id), 0);
     }
-    // A top-level dialog of this process with this caption, waited for up to `timeout`.
+    // A shown top-level dialog of this process with this caption, waited for up to `timeout`.
     HWND WaitForDialog(const std::wstring& caption,
                        std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
-    std::vector<ControlInfo> ChildrenOf(HWND window) const;
 
     // Leaves the program running when this object goes.
     void Detach();
-
-    // The exit code once the process ends within `timeout`.
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const;
 
 private:
@@ -69,18 +58,23 @@ private:
 // Polls `done` until it holds, for up to `timeout`; whether it came to hold.
 bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout);
 
-// True once `window` is destroyed, within `timeout`.
-bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout);
+inline bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout) {
+    return WaitFor([&] { return !IsWindow(window); }, timeout);
+}
 
-// The Windows form of a path given in the host's form (/work/x -> Z:\work\x).
+std::wstring TextOf(HWND window);
+// Every window below `window`, in creation order.
+std::vector<HWND> Descendants(HWND window);
+
+// The Windows form of a host path (/work/x -> Z:\work\x).
 std::wstring WindowsPath(const std::string& path);
-
 // The folder of a path, through its last backslash.
 std::wstring FolderPart(const std::wstring& path);
 
 // The program under test, set from the command line.
 std::wstring& ProgramUnderTest();
 
-// A fresh empty folder under the temporary folder.
-std::wstring MakeScratchFolder(const std::wstring& name);
-void CopyInto(const std::wstring& file, const std::wstring& folder);
+// A copy of `program` alone in a fresh folder under the temporary folder, with or without the
+// Help.htm from beside `program`.
+std::wstring CopyOfProgram(const std::wstring& program, const std::wstring& folderName,
+                           bool withHelp);
