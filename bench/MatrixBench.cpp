@@ -7,8 +7,8 @@
 #include <random>
 #include <string>
 
-#include "../src/matrix/tests/PlainDeterminant.h"
 #include "MatrixPage.h"
+#include "PlainDeterminant.h"
 
 namespace {
 

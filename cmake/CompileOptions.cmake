@@ -1,26 +1,45 @@
-add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wconversion -Werror)
+# nerolith_options: what every target of ours compiles and links with, and nothing else does.
+add_library(nerolith_options INTERFACE)
+target_compile_options(nerolith_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Werror)
 
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     # The calculators compare and produce Windows-1251 bytes.
-    add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP1251)
+    target_compile_options(nerolith_options INTERFACE -finput-charset=UTF-8 -fexec-charset=CP1251)
     # g++ 12 reports std::string assignments as overlapping copies at -O2 (GCC bug 105329).
-    add_compile_options(-Wno-restrict)
+    target_compile_options(nerolith_options INTERFACE -Wno-restrict)
+elseif(NEROLITH_FUZZ)
+    message(STATUS "Nerolith: the fuzz build keeps the program's texts in UTF-8 "
+                   "(${CMAKE_CXX_COMPILER_ID} cannot write Windows-1251), so its fuzzers check "
+                   "invariants, not the Russian texts")
 else()
-    # clang knows no other execution charset than UTF-8; only the fuzz build uses it.
-    message(STATUS "Nerolith: ${CMAKE_CXX_COMPILER_ID} keeps string literals in UTF-8")
+    message(FATAL_ERROR "Nerolith: the program's texts are Windows-1251 bytes, which only g++ "
+                        "(-fexec-charset=CP1251) writes; ${CMAKE_CXX_COMPILER_ID} would leave "
+                        "them in UTF-8. Use g++ or MinGW-w64 g++.")
 endif()
 
 if(NEROLITH_SANITIZE)
-    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-    add_link_options(-fsanitize=address,undefined)
+    target_compile_options(nerolith_options INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(nerolith_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+if(NEROLITH_FUZZ)
+    target_compile_options(nerolith_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+    target_link_options(nerolith_options INTERFACE -fsanitize=address,undefined)
 endif()
 
 if(WIN32)
     # One self-contained .exe: no DLL but the system's.
-    add_link_options(-static -static-libgcc -static-libstdc++)
+    target_link_options(nerolith_options INTERFACE -static -static-libgcc -static-libstdc++)
 endif()
 
-if(NEROLITH_FUZZ)
-    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
-    add_link_options(-fsanitize=address,undefined)
-endif()
+# nerolith_add_library(NAME SOURCES... LIBS lib...): one of our libraries; its folder is its
+# include path.
+function(nerolith_add_library name)
+    cmake_parse_arguments(L "" "" "SOURCES;LIBS" ${ARGN})
+    add_library(${name} ${L_SOURCES})
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${L_LIBS} PRIVATE nerolith_options)
+endfunction()

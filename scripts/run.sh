@@ -7,7 +7,7 @@ scripts/install-deps.sh
 cmake --preset windows
 cmake --build --preset windows --target nerolith
 
-run=(cmake/wine-run.sh build/windows/wineprefix build/windows/src/app/nerolith.exe)
+run=(scripts/wine-run.sh build/windows/wineprefix build/windows/src/app/nerolith.exe)
 if [ -z "${DISPLAY:-}" ]; then
     auth=$PWD/build/windows/xauthority
     echo "No X display: starting under Xvfb on :99. A screenshot of it:"

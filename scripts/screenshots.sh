@@ -21,7 +21,7 @@ export LANG=C LC_ALL=C
 prefix="$build/screenshot-prefix"
 export WINEPREFIX="$prefix"
 wine_run() {
-    "$root/cmake/wine-run.sh" "$prefix" "$@"
+    "$root/scripts/wine-run.sh" "$prefix" "$@"
 }
 
 windows_path() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds both targets and runs every test: native, with the
-# sanitizers, the Windows build under Wine (end-to-end tests on an Xvfb display) and the fuzzers.
+# Installs what is missing, builds every target and runs every test: native, with the
+# sanitizers, the Windows build under Wine (end-to-end tests on an Xvfb display), the fuzzers
+# for a bounded time, and a build of the benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,13 +10,8 @@ scripts/install-deps.sh
 echo "== style"
 git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
-for preset in native sanitize windows fuzz; do
-    echo "== $preset"
-    cmake --preset "$preset"
-    cmake --build --preset "$preset"
-done
-
-ctest --preset native
-ctest --preset sanitize
-ctest --preset fuzz
-xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows
+cmake --workflow --preset native
+cmake --workflow --preset sanitize
+xvfb-run -a -s "-screen 0 1920x1080x24" cmake --workflow --preset windows
+cmake --workflow --preset fuzz
+cmake --workflow --preset bench
