@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "NumberCheck.h"
 #include "SystemText.h"
@@ -27,8 +28,8 @@ uint64_t Prime(uint64_t offset) {
     return (uint64_t{1} << kPrimeBits) - offset;
 }
 
-// x modulo 2^61 - offset, for x below 2^123: 2^61 leaves the remainder `offset`, so the bits
-// above 61 fold down, multiplied by it, twice; what is left is below 2^61 + 2^14.
+// x modulo 2^61 - offset, for x below 2^123: 2^61 is `offset` modulo that prime, so the bits
+// above the 61st fold down, multiplied by it, twice; what is left is below 2^61 + 2^14.
 uint64_t Reduce(Wide x, uint64_t offset) {
     x = (x >> kPrimeBits) * offset + (x & kLowBits);
     x = (x >> kPrimeBits) * offset + (x & kLowBits);
@@ -52,7 +53,8 @@ size_t Decimals(std::string_view number) {
     return point == std::string_view::npos ? 0 : number.size() - point - 1;
 }
 
-// An accepted number text times 10^decimals, at least its own decimal places.
+// The residue of an accepted number text times 10^decimals; decimals is at least the text's
+// own number of decimal places.
 uint64_t Residue(std::string_view number, size_t decimals, uint64_t offset) {
     uint64_t digits = 0;
     for (const char c : number) {

@@ -62,6 +62,7 @@ std::string SolveByCramer(const std::string& text, bool& isMessage) {
     if (unknowns > kLargestSolvedOrder) {
         return "Слишком много неизвестных: не более " + std::to_string(kLargestSolvedOrder);
     }
+    // Read before the verdict: a number beyond the binary range overflows whatever the system.
     const TwoDimDynA coefficients = CoefficientMatrix(system);
     const ArrayOfExtended freeTerms = FreeTermValues(system);
     // A singular system: no solution when the free terms raise the rank, otherwise infinitely
