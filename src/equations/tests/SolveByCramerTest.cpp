@@ -99,8 +99,9 @@ std::string DecimalText(const Number& number) {
     return (number.negative ? "-" : "+") + text;
 }
 
+// An equation of n unknowns: coefficients of x0..x(n-1), then maybe of x0..x(n-1) again.
 struct Equation {
-    std::vector<std::pair<size_t, Number>> terms;
+    std::vector<Number> coefficients;
     Number freeTerm;
 };
 
@@ -108,85 +109,40 @@ std::string SystemText(const std::vector<Equation>& system) {
     std::string text;
     for (const Equation& equation : system) {
         text += text.empty() ? "" : "\r\n";
-        for (const auto& [column, coefficient] : equation.terms) {
-            text += DecimalText(coefficient) + "x" + std::to_string(column);
+        for (size_t k = 0; k < equation.coefficients.size(); ++k) {
+            text += DecimalText(equation.coefficients[k]) + "x" + std::to_string(k % system.size());
         }
         text += "=" + DecimalText(equation.freeTerm);
     }
     return text;
 }
 
-// The reference's whole numbers: limbs base 10^4, lowest first. Normalized, the lower limbs are
-// 0 to 9999 and the top one, not 0, carries the sign; zero has no limbs.
-using Whole = std::vector<int64_t>;
-constexpr int64_t kLimb = 10000;
-
-Whole Normalized(Whole a) {
-    for (size_t i = 0; i < a.size(); ++i) {
-        const bool isTop = i + 1 == a.size();
-        if (isTop && a[i] > -kLimb && a[i] < kLimb) {
-            break;
-        }
-        const int64_t carry = a[i] / kLimb - (a[i] % kLimb < 0 ? 1 : 0);
-        a[i] -= carry * kLimb;
-        if (isTop) {
-            a.push_back(carry);
-        } else {
-            a[i + 1] += carry;
-        }
+// The number times 10^-exponent, for an exponent at most its own, modulo q.
+uint64_t Residue(const Number& number, int exponent, uint64_t q) {
+    uint64_t r = 0;
+    for (const char digit : number.digits) {
+        r = (r * 10 + static_cast<uint64_t>(digit - '0')) % q;
     }
-    while (!a.empty() && a.back() == 0) {
-        a.pop_back();
+    for (int k = exponent; k < number.exponent; ++k) {
+        r = r * 10 % q;
     }
-    return a;
-}
-
-Whole Difference(Whole a, const Whole& b) {
-    a.resize(std::max(a.size(), b.size()));
-    for (size_t i = 0; i < b.size(); ++i) {
-        a[i] -= b[i];
-    }
-    return Normalized(a);
-}
-
-Whole Product(const Whole& a, const Whole& b) {
-    Whole c(a.size() + b.size());
-    for (size_t i = 0; i < a.size(); ++i) {
-        for (size_t j = 0; j < b.size(); ++j) {
-            c[i + j] += a[i] * b[j];
-        }
-    }
-    return Normalized(c);
-}
-
-// The number times 10^-exponent, for an exponent at most its own.
-Whole ToWhole(const Number& number, int exponent) {
-    std::string digits = number.digits;
-    digits.append(static_cast<size_t>(number.exponent - exponent), '0');
-    Whole a;
-    for (size_t end = digits.size(); end > 0;) {
-        const size_t length = std::min<size_t>(end, 4);
-        end -= length;
-        const int64_t limb = std::stoll(digits.substr(end, length));
-        a.push_back(number.negative ? -limb : limb);
-    }
-    return Normalized(a);
+    return number.negative ? (q - r) % q : r;
 }
 
 // Elimination without division: each row below the pivot becomes pivot * row - factor * pivot row.
-size_t ReferenceRank(std::vector<std::vector<Whole>> m, size_t columns) {
+size_t RankModulo(std::vector<std::vector<uint64_t>> m, size_t columns, uint64_t q) {
     size_t rank = 0;
     for (size_t c = 0; c < columns; ++c) {
         const auto pivot = std::find_if(m.begin() + static_cast<std::ptrdiff_t>(rank), m.end(),
-                                        [c](const auto& row) { return !row[c].empty(); });
+                                        [c](const auto& row) { return row[c] != 0; });
         if (pivot == m.end()) {
             continue;
         }
         std::swap(*pivot, m[rank]);
         for (size_t i = rank + 1; i < m.size(); ++i) {
-            const Whole factor = m[i][c];
+            const uint64_t factor = m[i][c];
             for (size_t j = c; j < columns; ++j) {
-                m[i][j] = Difference(Product(m[rank][c], m[i][j]), Product(factor, m[rank][j]));
+                m[i][j] = (m[i][j] * m[rank][c] % q + q - factor * m[rank][j] % q) % q;
             }
         }
         ++rank;
@@ -194,26 +150,57 @@ size_t ReferenceRank(std::vector<std::vector<Whole>> m, size_t columns) {
     return rank;
 }
 
-// The message for a singular square system, an empty text for a regular one.
-std::string ReferenceVerdict(const std::vector<Equation>& system) {
-    const size_t n = system.size();
-    std::vector<std::vector<Whole>> m(n, std::vector<Whole>(n + 1));
-    for (size_t row = 0; row < n; ++row) {
-        int exponent = system[row].freeTerm.exponent;
-        for (const auto& term : system[row].terms) {
-            exponent = std::min(exponent, term.second.exponent);
+// The 40 largest primes below 2^31.
+std::vector<uint64_t> ReferencePrimes() {
+    std::vector<uint64_t> primes;
+    for (uint64_t q = (uint64_t{1} << 31) - 1; primes.size() < 40; q -= 2) {
+        bool isPrime = true;
+        for (uint64_t d = 3; d * d <= q && isPrime; d += 2) {
+            isPrime = q % d != 0;
         }
-        for (const auto& [column, coefficient] : system[row].terms) {
-            m[row][column] =
-                Difference(m[row][column], Product({-1}, ToWhole(coefficient, exponent)));
+        if (isPrime) {
+            primes.push_back(q);
         }
-        m[row][n] = ToWhole(system[row].freeTerm, exponent);
     }
-    const size_t rank = ReferenceRank(m, n);
-    if (rank == n) {
+    return primes;
+}
+
+// The system modulo q, each equation scaled to whole numbers: the coefficients, then the free
+// term.
+std::vector<std::vector<uint64_t>> Residues(const std::vector<Equation>& system, uint64_t q) {
+    const size_t n = system.size();
+    std::vector<std::vector<uint64_t>> m(n, std::vector<uint64_t>(n + 1));
+    for (size_t row = 0; row < n; ++row) {
+        const Equation& equation = system[row];
+        int exponent = equation.freeTerm.exponent;
+        for (const Number& coefficient : equation.coefficients) {
+            exponent = std::min(exponent, coefficient.exponent);
+        }
+        for (size_t k = 0; k < equation.coefficients.size(); ++k) {
+            m[row][k % n] = (m[row][k % n] + Residue(equation.coefficients[k], exponent, q)) % q;
+        }
+        m[row][n] = Residue(equation.freeTerm, exponent, q);
+    }
+    return m;
+}
+
+// The reference verdict, an empty text for a regular system: the ranks are the largest modulo
+// the reference primes. A rank modulo a prime is never above the true rank r and falls below it
+// only when the prime divides every non-zero minor of order r; the primes' product is above
+// 1E370, and Hadamard's bound keeps every minor of the family below 1E320.
+std::string ReferenceVerdict(const std::vector<Equation>& system) {
+    static const std::vector<uint64_t> primes = ReferencePrimes();
+    size_t rank = 0;
+    size_t extendedRank = 0;
+    for (const uint64_t q : primes) {
+        const std::vector<std::vector<uint64_t>> m = Residues(system, q);
+        rank = std::max(rank, RankModulo(m, system.size(), q));
+        extendedRank = std::max(extendedRank, RankModulo(m, system.size() + 1, q));
+    }
+    if (rank == system.size()) {
         return "";
     }
-    return ReferenceRank(m, n + 1) > rank ? kNoSolution : kNoUniqueSolution;
+    return extendedRank > rank ? kNoSolution : kNoUniqueSolution;
 }
 
 // Systems singular by construction, in x0..x(n-1): n - dependent equations of random
@@ -229,28 +216,28 @@ TEST(SolveByCramer, DecidesSingularSystemsOnTheTypedNumbers) {
     for (const auto& [n, dependent] :
          {std::pair(2, 1), std::pair(3, 1), std::pair(4, 2), std::pair(5, 1), std::pair(5, 3)}) {
         for (int sample = 0; sample < 16; ++sample) {
+            const int independent = n - dependent;
             std::vector<Equation> system(static_cast<size_t>(n));
             std::vector<int> freeTerms;
             for (Equation& equation : system) {
-                const int independent = n - dependent;
                 if (freeTerms.size() < static_cast<size_t>(independent)) {
-                    for (size_t column = 0; column < system.size(); ++column) {
+                    for (int column = 0; column < n; ++column) {
                         const int length = uniform(1, 24);
-                        Number number{uniform(0, 1) == 1, "", uniform(-14 - length, 25 - length)};
+                        Number& number = equation.coefficients.emplace_back(
+                            uniform(0, 1) == 1, "", uniform(-14 - length, 25 - length));
                         for (int digit = 0; digit < length; ++digit) {
                             number.digits += static_cast<char>('0' + uniform(digit == 0, 9));
                         }
-                        equation.terms.emplace_back(column, number);
                     }
                     freeTerms.push_back(uniform(-999, 999));
                 } else {
                     const auto first = static_cast<size_t>(uniform(0, independent - 1));
                     const auto second = static_cast<size_t>(uniform(0, independent - 1));
                     const bool negated = uniform(0, 1) == 1;
-                    equation.terms = system[first].terms;
-                    for (auto term : system[second].terms) {
-                        term.second.negative ^= negated;
-                        equation.terms.push_back(term);
+                    equation.coefficients = system[first].coefficients;
+                    for (Number number : system[second].coefficients) {
+                        number.negative ^= negated;
+                        equation.coefficients.push_back(number);
                     }
                     const bool contradicts =
                         sample % 2 == 1 && freeTerms.size() == static_cast<size_t>(independent);
@@ -265,8 +252,8 @@ TEST(SolveByCramer, DecidesSingularSystemsOnTheTypedNumbers) {
             ExpectSolved(SystemText(system).c_str(), verdict, true);
             for (Equation& equation : system) {
                 const int shift = uniform(-6, 6);
-                for (auto& term : equation.terms) {
-                    term.second.exponent += shift;
+                for (Number& number : equation.coefficients) {
+                    number.exponent += shift;
                 }
                 equation.freeTerm.exponent += shift;
             }
