@@ -87,18 +87,6 @@ struct Number {
     int exponent = 0;
 };
 
-std::string DecimalText(const Number& number) {
-    std::string text = number.digits;
-    if (number.exponent >= 0) {
-        text.append(static_cast<size_t>(number.exponent), '0');
-    } else {
-        const auto decimals = static_cast<size_t>(-number.exponent);
-        text.insert(0, std::max(decimals + 1, text.size()) - text.size(), '0');
-        text.insert(text.size() - decimals, ".");
-    }
-    return (number.negative ? "-" : "+") + text;
-}
-
 // An equation of n unknowns: coefficients of x0..x(n-1), then maybe of x0..x(n-1) again.
 struct Equation {
     std::vector<Number> coefficients;
@@ -106,13 +94,24 @@ struct Equation {
 };
 
 std::string SystemText(const std::vector<Equation>& system) {
+    const auto decimalText = [](const Number& number) {
+        std::string text = number.digits;
+        if (number.exponent >= 0) {
+            text.append(static_cast<size_t>(number.exponent), '0');
+        } else {
+            const auto decimals = static_cast<size_t>(-number.exponent);
+            text.insert(0, std::max(decimals + 1, text.size()) - text.size(), '0');
+            text.insert(text.size() - decimals, ".");
+        }
+        return (number.negative ? "-" : "+") + text;
+    };
     std::string text;
     for (const Equation& equation : system) {
         text += text.empty() ? "" : "\r\n";
         for (size_t k = 0; k < equation.coefficients.size(); ++k) {
-            text += DecimalText(equation.coefficients[k]) + "x" + std::to_string(k % system.size());
+            text += decimalText(equation.coefficients[k]) + "x" + std::to_string(k % system.size());
         }
-        text += "=" + DecimalText(equation.freeTerm);
+        text += "=" + decimalText(equation.freeTerm);
     }
     return text;
 }
@@ -205,8 +204,8 @@ std::string ReferenceVerdict(const std::vector<Equation>& system) {
 
 // Systems singular by construction, in x0..x(n-1): n - dependent equations of random
 // coefficients, 1 to 24 digits spanning 1E-15 to 1E25, then equations each made of the terms of
-// two of those, the second maybe negated, with the sum of their free terms, plus 1 in the first
-// such equation of every other system. Scaling each equation by its own power of ten must keep
+// two of those, the second maybe negated, with the sum of their free terms, plus 1 in the last
+// equation of every other system. Scaling each equation by its own power of ten must keep
 // the verdict.
 TEST(SolveByCramer, DecidesSingularSystemsOnTheTypedNumbers) {
     std::mt19937 random(9);
@@ -233,17 +232,14 @@ TEST(SolveByCramer, DecidesSingularSystemsOnTheTypedNumbers) {
                 } else {
                     const auto first = static_cast<size_t>(uniform(0, independent - 1));
                     const auto second = static_cast<size_t>(uniform(0, independent - 1));
-                    const bool negated = uniform(0, 1) == 1;
+                    const int sign = uniform(0, 1) * 2 - 1;
                     equation.coefficients = system[first].coefficients;
                     for (Number number : system[second].coefficients) {
-                        number.negative ^= negated;
+                        number.negative ^= sign < 0;
                         equation.coefficients.push_back(number);
                     }
-                    const bool contradicts =
-                        sample % 2 == 1 && freeTerms.size() == static_cast<size_t>(independent);
-                    freeTerms.push_back(freeTerms[first] +
-                                        (negated ? -freeTerms[second] : freeTerms[second]) +
-                                        (contradicts ? 1 : 0));
+                    const bool contradicts = sample % 2 == 1 && &equation == &system.back();
+                    freeTerms.push_back(freeTerms[first] + sign * freeTerms[second] + contradicts);
                 }
                 const int freeTerm = freeTerms.back();
                 equation.freeTerm = {freeTerm < 0, std::to_string(std::abs(freeTerm)), 0};
