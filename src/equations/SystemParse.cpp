@@ -33,9 +33,9 @@ SystemTerms ReadSystemTerms(const std::string& text) {
             if (isNew) {
                 system.names.emplace_back(name);
             }
-            system.termsOfLine[row].emplace_back(entry->second, TextToReal(CoefficientText(term)));
+            system.termsOfLine[row].emplace_back(entry->second, CoefficientText(term));
         }
-        system.freeTerms[row] = TextToReal(line.substr(equalsPosition + 1));
+        system.freeTerms[row] = line.substr(equalsPosition + 1);
     }
     return system;
 }
@@ -44,16 +44,24 @@ TwoDimDynA CoefficientMatrix(const SystemTerms& system) {
     TwoDimDynA coefficients(system.termsOfLine.size(), ArrayOfExtended(system.names.size(), 0));
     for (size_t row = 0; row < coefficients.size(); ++row) {
         for (const auto& [column, coefficient] : system.termsOfLine[row]) {
-            coefficients[row][column] += coefficient;
+            coefficients[row][column] += TextToReal(coefficient);
         }
     }
     return coefficients;
+}
+
+ArrayOfExtended FreeTermValues(const SystemTerms& system) {
+    ArrayOfExtended values;
+    for (const std::string& freeTerm : system.freeTerms) {
+        values.push_back(TextToReal(freeTerm));
+    }
+    return values;
 }
 
 void ParseSystem(const std::string& text, TwoDimDynA& coefficients, ArrayOfExtended& freeTerms,
                  ArrayOfString& names) {
     SystemTerms system = ReadSystemTerms(text);
     coefficients = CoefficientMatrix(system);
-    freeTerms = std::move(system.freeTerms);
+    freeTerms = FreeTermValues(system);
     names = std::move(system.names);
 }

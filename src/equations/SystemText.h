@@ -26,11 +26,12 @@ bool CheckTerm(std::string_view term, std::string& message);
 // followed by "1" for a signed bare name, otherwise the sign and the digits as written.
 std::string CoefficientText(std::string_view term);
 
-// An accepted system as read: each line's terms as (column of the name, coefficient) in the
-// order they stand, each line's free term, and the names in the order they first appear.
+// An accepted system as read: each line's terms as (column of the name, coefficient text) in
+// the order they stand, each line's right side as written, and the names in the order they
+// first appear.
 struct SystemTerms {
-    std::vector<std::vector<std::pair<size_t, Extended>>> termsOfLine;
-    ArrayOfExtended freeTerms;
+    std::vector<std::vector<std::pair<size_t, std::string>>> termsOfLine;
+    std::vector<std::string> freeTerms;
     ArrayOfString names;
 };
 
@@ -38,3 +39,13 @@ SystemTerms ReadSystemTerms(const std::string& text);
 
 // One row per line and one column per name; the terms of a name in a line add up.
 TwoDimDynA CoefficientMatrix(const SystemTerms& system);
+ArrayOfExtended FreeTermValues(const SystemTerms& system);
+
+// The exact ranks of the typed numbers' matrix, without and with the free terms as its last
+// column.
+struct SystemRanks {
+    size_t coefficients = 0;
+    size_t withFreeTerms = 0;
+};
+
+SystemRanks ExactRanks(const SystemTerms& system);

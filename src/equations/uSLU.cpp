@@ -1,10 +1,6 @@
 // Solving a system by Cramer's rule, with the step-by-step report.
 #include "uSLU.h"
 
-#include <cfloat>
-#include <cmath>
-#include <optional>
-
 #include "SystemText.h"
 
 namespace {
@@ -14,48 +10,6 @@ namespace {
 constexpr size_t kLargestSolvedOrder = 100;
 
 const char* const kNoUniqueSolution = "Система не имеет единственного решения";
-
-// Whole numbers stay exact in the elimination, so only an exact zero is zero there. A decimal
-// fraction is rounded in binary, and a combination that is zero in decimal leaves residues of a
-// few units in the last place, growing with every elimination step.
-Extended RankTolerance(const TwoDimDynA& matrix) {
-    for (const auto& row : matrix) {
-        for (const Extended value : row) {
-            if (std::trunc(value) != value) {
-                return 16 * static_cast<Extended>(matrix.size() + row.size()) * LDBL_EPSILON;
-            }
-        }
-    }
-    return 0;
-}
-
-// The rank of the coefficients when the system is singular, nothing when it is regular. D of a
-// decimal system may be rounding residue of a zero: its rank tells.
-std::optional<size_t> SingularRank(const TwoDimDynA& coefficients, Extended determinant) {
-    const Extended tolerance = RankTolerance(coefficients);
-    if (determinant != 0 && tolerance == 0) {
-        return std::nullopt;
-    }
-    const size_t rank = Rank(coefficients, tolerance);
-    if (determinant != 0 && rank == coefficients.size()) {
-        return std::nullopt;
-    }
-    return rank;
-}
-
-// A singular square system: no solution when the free terms raise the rank, otherwise
-// infinitely many.
-std::string SingularSystemAnswer(const TwoDimDynA& coefficients, size_t coefficientRank,
-                                 const ArrayOfExtended& freeTerms) {
-    TwoDimDynA extended = coefficients;
-    for (size_t row = 0; row < extended.size(); ++row) {
-        extended[row].push_back(freeTerms[row]);
-    }
-    if (coefficientRank != Rank(extended, RankTolerance(extended))) {
-        return "Не имеет решения";
-    }
-    return kNoUniqueSolution;
-}
 
 // "label( matrix ) = determinant", then an empty line; the matrix's later rows stand under
 // its first.
@@ -108,11 +62,20 @@ std::string SolveByCramer(const std::string& text, bool& isMessage) {
     if (unknowns > kLargestSolvedOrder) {
         return "Слишком много неизвестных: не более " + std::to_string(kLargestSolvedOrder);
     }
+    // Read before the verdict: a number beyond the binary range overflows whatever the system.
     const TwoDimDynA coefficients = CoefficientMatrix(system);
+    const ArrayOfExtended freeTerms = FreeTermValues(system);
+    // A singular system: no solution when the free terms raise the rank, otherwise infinitely
+    // many.
+    const SystemRanks ranks = ExactRanks(system);
+    if (ranks.coefficients < unknowns) {
+        return ranks.withFreeTerms > ranks.coefficients ? "Не имеет решения" : kNoUniqueSolution;
+    }
+    // D of the typed numbers is not zero, but its binary value may be: then no quotient exists.
     const Extended determinant = Determinant(coefficients);
-    if (const std::optional<size_t> rank = SingularRank(coefficients, determinant)) {
-        return SingularSystemAnswer(coefficients, *rank, system.freeTerms);
+    if (determinant == 0) {
+        return "Определитель слишком близок к нулю";
     }
     isMessage = false;
-    return CramerReport(coefficients, system.freeTerms, system.names, determinant);
+    return CramerReport(coefficients, freeTerms, system.names, determinant);
 }

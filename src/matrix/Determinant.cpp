@@ -1,4 +1,4 @@
-// The determinant and the rank.
+// The determinant.
 #include <bit>
 #include <cmath>
 #include <utility>
@@ -88,35 +88,13 @@ struct Echelon {
     bool rowsSwappedOddly = false;
 };
 
-// The test of a pivot against its column, at the scale of plain Gaussian elimination: the
-// candidate rows share the divisor `previous`, each row eliminated before had its own.
-bool PivotNegligible(const TwoDimDynA& m, size_t pivotRow, size_t column,
-                     const std::vector<Extended>& divisors, Extended previous,
-                     Extended relativeTolerance) {
-    const Extended pivot = m[pivotRow][column];
-    if (pivot == 0) {
-        return true;
-    }
-    if (relativeTolerance == 0) {
-        return false;
-    }
-    const Extended size = std::fabs(pivot / previous);
-    Extended largest = size;
-    for (size_t t = 0; t < divisors.size(); ++t) {
-        largest = std::fmax(largest, std::fabs(m[t][column] / divisors[t]));
-    }
-    return size <= relativeTolerance * largest;
-}
-
 // Fraction-free (Bareiss) elimination with row pivoting, in place: each step takes the row of
 // largest magnitude in the column, and every division is by the previous pivot, so integer
-// matrices stay exact. A column without a pivot is passed over, or ends the work when
-// stopAtMissingPivot is set.
-Echelon Eliminate(TwoDimDynA& m, Extended relativeTolerance, bool stopAtMissingPivot) {
+// matrices stay exact. A column without a pivot ends the work.
+Echelon Eliminate(TwoDimDynA& m) {
     Echelon echelon;
     const size_t rows = m.size();
     const size_t columns = rows == 0 ? 0 : m[0].size();
-    std::vector<Extended> divisors;
     Extended previous = 1;
     for (size_t c = 0; c < columns && echelon.pivots < rows; ++c) {
         const size_t r = echelon.pivots;
@@ -126,11 +104,8 @@ Echelon Eliminate(TwoDimDynA& m, Extended relativeTolerance, bool stopAtMissingP
                 pivotRow = i;
             }
         }
-        if (PivotNegligible(m, pivotRow, c, divisors, previous, relativeTolerance)) {
-            if (stopAtMissingPivot) {
-                return echelon;
-            }
-            continue;
+        if (m[pivotRow][c] == 0) {
+            return echelon;
         }
         if (pivotRow != r) {
             std::swap(m[pivotRow], m[r]);
@@ -146,7 +121,6 @@ Echelon Eliminate(TwoDimDynA& m, Extended relativeTolerance, bool stopAtMissingP
             }
             row[c] = 0;
         }
-        divisors.push_back(previous);
         previous = pivot;
         ++echelon.pivots;
     }
@@ -157,7 +131,7 @@ Echelon Eliminate(TwoDimDynA& m, Extended relativeTolerance, bool stopAtMissingP
 Extended EliminatedDeterminant(const TwoDimDynA& a) {
     int exponentSum = 0;
     TwoDimDynA m = ScaledColumns(a, exponentSum);
-    const Echelon echelon = Eliminate(m, 0, true);
+    const Echelon echelon = Eliminate(m);
     if (echelon.pivots < m.size()) {
         return 0;
     }
@@ -169,10 +143,4 @@ Extended EliminatedDeterminant(const TwoDimDynA& a) {
 
 Extended Determinant(const TwoDimDynA& a) {
     return a.size() <= kLargestExpandedOrder ? ExpandedDeterminant(a) : EliminatedDeterminant(a);
-}
-
-size_t Rank(const TwoDimDynA& a, Extended relativeTolerance) {
-    int exponentSum = 0;
-    TwoDimDynA m = ScaledColumns(a, exponentSum);
-    return Eliminate(m, relativeTolerance, false).pivots;
 }

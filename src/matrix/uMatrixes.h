@@ -40,10 +40,3 @@ void ReplaceColumn(const TwoDimDynA& a, const ArrayOfExtended& v, size_t k, TwoD
 // The "A^" rule for a square matrix: the identity for 0, A for 1, A*A*...*A (left to right) above.
 // A negative exponent is the caller's to reject.
 void MatrixPower(const TwoDimDynA& a, int32_t exponent, TwoDimDynA& c);
-
-// The rank by fraction-free elimination with row pivoting; a pivot whose magnitude is at most
-// relativeTolerance times the largest magnitude of its column at that step counts as zero
-// (0: only an exact zero does). The column at a step holds the rows already eliminated and the
-// candidates below, all compared at the scale plain Gaussian elimination would give them, so the
-// test does not depend on the scale of the elements. Works for any n rows by m columns.
-size_t Rank(const TwoDimDynA& a, Extended relativeTolerance);

@@ -131,24 +131,4 @@ TEST(Determinant, IsExactPastTheOrder12ForIntegerMatrices) {
     }
 }
 
-TEST(Rank, CountsTheIndependentRowsWithoutAFault) {
-    const Extended tiny = std::ldexp(Extended{1}, -60);
-    const TwoDimDynA tinyPivot = {{1, 1}, {1, 1 + tiny}};
-    const std::tuple<const char*, TwoDimDynA, Extended, size_t> cases[] = {
-        {"zero", TwoDimDynA(3, ArrayOfExtended(3)), 0, 0},
-        {"wide", {{0, 0, 1, 2}, {0, 0, 2, 4}, {0, 1, 0, 0}}, 0, 2},
-        {"tall", {{1, 2}, {2, 4}, {3, 6}, {0, 1}}, 0, 2},
-        {"exactTinyPivot", tinyPivot, 0, 2},
-        {"toleratedTinyPivot", tinyPivot, 1e-12L, 1},
-        {"toleratedAtAnyScale", Scaled(tinyPivot, 1e-3000L), 1e-12L, 1},
-        {"smallColumnIsNoZero", {{1, 0}, {0, 1e-20L}}, 1e-12L, 2},
-        {"hugeElements", Scaled(Triangular(6), 1e4000L), 0, 6},
-    };
-    for (const auto& [name, a, tolerance, rank] : cases) {
-        ClearArithmeticFaults();
-        EXPECT_EQ(Rank(a, tolerance), rank) << name;
-        EXPECT_EQ(ArithmeticFaultMessage(), "") << name;
-    }
-}
-
 }  // namespace

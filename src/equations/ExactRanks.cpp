@@ -1,0 +1,136 @@
+// The exact ranks of a system's matrix, from its typed numbers' residues modulo large primes.
+//
+// Each equation is multiplied by the power of ten that clears its decimal points, which changes
+// no rank, so the matrix is one of whole numbers. Its rank modulo a prime is never above the
+// true rank r, and is below it only when the prime divides every non-zero minor of order r. The
+// largest rank over three primes near 2^61 is therefore exact on every input short of one built
+// to have all three divide those minors.
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "NumberCheck.h"
+#include "SystemText.h"
+
+namespace {
+
+__extension__ using Wide = unsigned __int128;
+using ResidueMatrix = std::vector<std::vector<uint64_t>>;
+
+constexpr int kPrimeBits = 61;
+constexpr uint64_t kLowBits = (uint64_t{1} << kPrimeBits) - 1;
+// 2^61 - c is prime for each of these c.
+constexpr uint64_t kPrimeOffsets[] = {1, 31, 45};
+
+uint64_t Prime(uint64_t offset) {
+    return (uint64_t{1} << kPrimeBits) - offset;
+}
+
+// x modulo 2^61 - offset, for x below 2^123: 2^61 is `offset` modulo that prime, so the bits
+// above the 61st fold down, multiplied by it, twice; what is left is below 2^61 + 2^14.
+uint64_t Reduce(Wide x, uint64_t offset) {
+    x = (x >> kPrimeBits) * offset + (x & kLowBits);
+    x = (x >> kPrimeBits) * offset + (x & kLowBits);
+    const auto r = static_cast<uint64_t>(x);
+    return r >= Prime(offset) ? r - Prime(offset) : r;
+}
+
+uint64_t Power(uint64_t base, uint64_t exponent, uint64_t offset) {
+    uint64_t result = 1;
+    for (; exponent != 0; exponent >>= 1) {
+        if ((exponent & 1U) != 0) {
+            result = Reduce(Wide{result} * base, offset);
+        }
+        base = Reduce(Wide{base} * base, offset);
+    }
+    return result;
+}
+
+size_t Decimals(std::string_view number) {
+    const size_t point = number.find('.');
+    return point == std::string_view::npos ? 0 : number.size() - point - 1;
+}
+
+// The residue of an accepted number text times 10^decimals; decimals is at least the text's
+// own number of decimal places.
+uint64_t Residue(std::string_view number, size_t decimals, uint64_t offset) {
+    uint64_t digits = 0;
+    for (const char c : number) {
+        if (IsDigit(c)) {
+            digits = Reduce(Wide{digits} * 10 + static_cast<uint64_t>(c - '0'), offset);
+        }
+    }
+    const uint64_t r =
+        Reduce(Wide{digits} * Power(10, decimals - Decimals(number), offset), offset);
+    return number.starts_with('-') && r != 0 ? Prime(offset) - r : r;
+}
+
+// One row per line: the coefficients by column, then the free term, each line scaled to whole
+// numbers.
+ResidueMatrix ResiduesOf(const SystemTerms& system, uint64_t offset) {
+    ResidueMatrix m(system.freeTerms.size(), std::vector<uint64_t>(system.names.size() + 1));
+    for (size_t row = 0; row < m.size(); ++row) {
+        const auto& terms = system.termsOfLine[row];
+        size_t decimals = Decimals(system.freeTerms[row]);
+        for (const auto& term : terms) {
+            decimals = std::max(decimals, Decimals(term.second));
+        }
+        for (const auto& [column, coefficient] : terms) {
+            m[row][column] =
+                Reduce(Wide{m[row][column]} + Residue(coefficient, decimals, offset), offset);
+        }
+        m[row].back() = Residue(system.freeTerms[row], decimals, offset);
+    }
+    return m;
+}
+
+// Gaussian elimination column by column; the pivots met before the last column count the rank
+// of the coefficients.
+SystemRanks RanksModulo(ResidueMatrix m, uint64_t offset) {
+    SystemRanks ranks;
+    const size_t columns = m.front().size();
+    size_t rank = 0;
+    for (size_t column = 0; column < columns; ++column) {
+        if (column + 1 == columns) {
+            ranks.coefficients = rank;
+        }
+        const auto pivotRow = std::find_if(m.begin() + static_cast<std::ptrdiff_t>(rank), m.end(),
+                                           [column](const auto& row) { return row[column] != 0; });
+        if (pivotRow == m.end()) {
+            continue;
+        }
+        std::swap(*pivotRow, m[rank]);
+        const std::vector<uint64_t>& pivot = m[rank];
+        const uint64_t inverse = Power(pivot[column], Prime(offset) - 2, offset);
+        for (size_t i = rank + 1; i < m.size(); ++i) {
+            std::vector<uint64_t>& row = m[i];
+            if (row[column] == 0) {
+                continue;
+            }
+            const uint64_t factor = Prime(offset) - Reduce(Wide{row[column]} * inverse, offset);
+            for (size_t j = column + 1; j < columns; ++j) {
+                row[j] = Reduce(row[j] + Wide{factor} * pivot[j], offset);
+            }
+        }
+        ++rank;
+    }
+    ranks.withFreeTerms = rank;
+    return ranks;
+}
+
+}  // namespace
+
+SystemRanks ExactRanks(const SystemTerms& system) {
+    SystemRanks largest;
+    for (const uint64_t offset : kPrimeOffsets) {
+        const SystemRanks ranks = RanksModulo(ResiduesOf(system, offset), offset);
+        largest.coefficients = std::max(largest.coefficients, ranks.coefficients);
+        largest.withFreeTerms = std::max(largest.withFreeTerms, ranks.withFreeTerms);
+        if (largest.coefficients == system.names.size()) {
+            break;
+        }
+    }
+    return largest;
+}
