@@ -48,14 +48,8 @@ TEST(CompactSpaces, AgreesWithTheWalkOfDeletions) {
 TEST(CheckMatrix, NamesTheFirstFault) {
     ExpectChecks(CheckMatrix,
                  {Rejected("", kEnter), Rejected("   ", kEnter), Rejected("\r\n", kEnter),
-                  Rejected("\n\n\n", kEnter), Rejected("1,5", kInvalid + ","),
-                  Rejected("1e5", kInvalid + "e"), Rejected("1\t2", kInvalid + "\t"),
-                  Rejected("1 2\r\n3 x", kInvalid + "x"), Rejected("1..2 x", kInvalid + "x"),
-                  Rejected("\r\n x", kInvalid + "x")});
-    ExpectChecks(CheckMatrix,
-                 {Rejected(".5", kPoint), Rejected("5.", kPoint), Rejected("1.2.3", kPoint),
-                  Rejected("1..2", kPoint), Rejected("1.-5", kPoint), Rejected("--1", kSign),
-                  Rejected("1-2", kSign), Rejected("1 - 2", kSign), Rejected("-.5", kSign),
+                  Rejected("1,5", kInvalid + ","), Rejected("1..2 x", kInvalid + "x"),
+                  Rejected("\r\n x", kInvalid + "x"), Rejected("1 - 2", kSign),
                   Rejected("1 -.5 1.2.3", kSign), Rejected("1 2\r\n3\r\n4.5.6", kPoint),
                   Rejected("1 2\r\n3 4\r\n", kUneven), Rejected("1 2\r\n\r\n3 4", kUneven),
                   Rejected("\r\n1 2", kUneven), Rejected("1\n2\r\n3 4", kUneven),

@@ -75,10 +75,4 @@ TEST(TextToInt, ReadsTheDigitsOfTheFirstNineCharacters) {
     }
 }
 
-TEST(Extended, HasA64BitSignificand) {
-    volatile Extended one = 1;
-    volatile Extended tiny = std::ldexp(Extended{1}, -63);
-    EXPECT_NE(one + tiny, one);
-}
-
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "MatrixPage.h"
+#include "uMatrixes.h"
 
 namespace {
 
@@ -21,17 +22,29 @@ void ExpectAnswer(const MatrixCase& c) {
     EXPECT_EQ(answer.isMessage, c.isMessage);
 }
 
+// count copies of item, separator between them.
+std::u16string Joined(std::u16string_view item, std::u16string_view separator, size_t count) {
+    std::u16string text(item);
+    for (size_t i = 1; i < count; ++i) {
+        text.append(separator).append(item);
+    }
+    return text;
+}
+
+// The product of a column of 500 ones by a row of 500 ones, as the matrix unit writes it.
+std::u16string OnesProduct() {
+    std::string text;
+    MatrixToText(TwoDimDynA(500, ArrayOfExtended(500, 1)), text, 0);
+    return FromCp1251(text);
+}
+
 TEST(MatrixPage, ShowsTheResultOrTheMessage) {
     const std::u16string square = u"1 2\r\n3 4";
     const std::u16string twoByThree = u"1 2 3\r\n4 5 6";
-    const std::u16string large = u"1" + std::u16string(60, u'0') + u" 1\r\n1 1";
     const std::u16string overlong = u"1" + std::u16string(5000, u'0');
-    std::u16string column = u"1\r\n1";  // 501 by 1 times 1 by 500
-    std::u16string row = u"1";
-    for (int i = 1; i < 500; ++i) {
-        column += u"\r\n1";
-        row += u" 1";
-    }
+    const std::u16string column500 = Joined(u"1", u"\r\n", 500);
+    const std::u16string column501 = Joined(u"1", u"\r\n", 501);
+    const std::u16string row500 = Joined(u"1", u" ", 500);
     const MatrixCase cases[] = {
         {Op::Determinant, {square, u"", u"", u""}, u"-2", false},
         {Op::Sum, {square, u"10 20\r\n30 40", u"", u""}, u" 11 22\r\n 33 44", false},
@@ -40,19 +53,19 @@ TEST(MatrixPage, ShowsTheResultOrTheMessage) {
         {Op::Transpose, {u"  1   2  \r\n 3 4  ", u"", u"", u""}, u" 1 3\r\n 2 4", false},
         {Op::Power, {square, u"", u"2", u""}, u"  7 10\r\n 15 22", false},
         {Op::Power, {square, u"", u"", u""}, u" 1 2\r\n 3 4", false},
-        {Op::Power, {square, u"", u"0", u""}, u" 1 0\r\n 0 1", false},
         {Op::Power,
          {square, u"", u"-1", u""},
          u"Показатель степени должен быть неотрицательным",
          true},
         {Op::Power, {twoByThree, u"", u"-1", u""}, u"Матрица не квадратная", true},
-        {Op::Power, {large, u"", u"99", u""}, u"Переполнение", true},
         {Op::ByNumber, {square, u"", u"", u""}, u" 0 0\r\n 0 0", false},
         {Op::ByNumber, {square, u"", u"", u"-2"}, u" -2 -4\r\n -6 -8", false},
         {Op::Determinant, {twoByThree, u"", u"", u""}, u"Матрица не квадратная", true},
         {Op::Sum, {square, twoByThree, u"", u""}, u"Матрицы разного порядка", true},
         {Op::Product, {twoByThree, twoByThree, u"", u""}, u"Матрицы не сопряжены", true},
-        {Op::Product, {column, row, u"", u""}, u"Матрица результата слишком велика", true},
+        // At most 250,000 elements in a product.
+        {Op::Product, {column500, row500, u"", u""}, OnesProduct(), false},
+        {Op::Product, {column501, row500, u"", u""}, u"Матрица результата слишком велика", true},
         {Op::Transpose, {overlong, u"", u"", u""}, u"Переполнение", true}};
     for (const MatrixCase& c : cases) {
         ExpectAnswer(c);
@@ -67,15 +80,10 @@ TEST(MatrixPage, ChecksAFirstAndBOnlyWhereItIsRead) {
     const std::u16string badB = u"1 2\r\n3 \U0001F600";
     const std::u16string faultOfB = u"Недопустимый символ: \U0001F600";
     const std::u16string withGoodA[] = {u"1", faultOfB, u" 1", faultOfB, u" 0", faultOfB, u" 1"};
-    const std::u16string faultsOfA[][2] = {{u"", u"Введите матрицу"},
-                                           {u"1 ж", u"Недопустимый символ: ж"},
-                                           {u"1 ∞ 2", u"Недопустимый символ: ∞"}};
     for (size_t i = 0; i < std::size(everyOperation); ++i) {
         const Op operation = everyOperation[i];
         ExpectAnswer({operation, {u"1", badB, u"", u""}, withGoodA[i], withGoodA[i] == faultOfB});
-        for (const auto& [a, message] : faultsOfA) {
-            ExpectAnswer({operation, {a, badB, u"-1", u"2"}, message, true});
-        }
+        ExpectAnswer({operation, {u"1 ∞ 2", badB, u"-1", u"2"}, u"Недопустимый символ: ∞", true});
     }
 }
 
