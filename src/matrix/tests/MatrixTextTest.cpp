@@ -79,7 +79,6 @@ TEST(ParseMatrix, ReadsEveryElementOfAnAcceptedText) {
 TEST(MatrixToText, AlignsTheColumnsAndIndentsTheLaterRows) {
     const std::tuple<TwoDimDynA, int, const char*> cases[] = {
         {{{1, -2.5L, 3}, {10, 4, 5}}, 0, "  1 -2.5     3\r\n 10    4     5"},
-        {{{5}}, 0, " 5"},
         {{{1, 2}, {3, 4}}, 5, " 1 2\r\n      3 4"},
         {{{1, 2}, {3, 4}}, -3, " 1 2\r\n 3 4"},
         {{{1}, {-20}, {300}}, 0, "   1\r\n -20\r\n 300"},
