@@ -1,18 +1,11 @@
 #include "uPrimer.h"
 
 #include <span>
-#include <utility>
 #include <vector>
 
 #include "ArithmeticFaults.h"
 
 namespace {
-
-const char kOperatorFault[] = "Ошибка \"+,-,/,*\"";
-const char kLeadingProductFault[] = "Ошибка \"*,/\"";
-const char kCloseFault[] = "Ошибка \")\"";
-const char kUnclosedFault[] = "Ошибка \"()\"";
-const char kOpenFault[] = "Ошибка \"(\"";
 
 bool IsDigitOrPoint(char c) {
     return IsDigit(c) || c == '.';
@@ -24,13 +17,14 @@ bool IsOperator(char c) {
     return IsSign(c) || IsProductOperator(c);
 }
 
-bool Fail(std::string& message, std::string text) {
-    message = std::move(text);
+bool Fail(std::string& message, ExpressionFault fault) {
+    message = kExpressionMessages[fault];
     return false;
 }
 
 bool FailOnCharacter(std::string& message, char c) {
-    return Fail(message, InvalidCharacterMessage(c));
+    message = InvalidCharacterMessage(c);
+    return false;
 }
 
 // One item of a flat text: an operator, or a number (typed, or the value of a group).

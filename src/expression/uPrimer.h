@@ -2,11 +2,24 @@
 // and evaluates an accepted one.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "NumberCheck.h"
 #include "uConvert.h"
+
+// The messages of the expression's own faults, indexed by ExpressionFault; the number faults
+// are the number test's.
+enum ExpressionFault : size_t {
+    kOperatorFault,
+    kLeadingProductFault,
+    kCloseFault,
+    kUnclosedFault,
+    kOpenFault
+};
+inline constexpr std::string_view kExpressionMessages[] = {
+    "Ошибка \"+,-,/,*\"", "Ошибка \"*,/\"", "Ошибка \")\"", "Ошибка \"()\"", "Ошибка \"(\""};
 
 // True when the text is an acceptable expression; otherwise false with the first fault's message.
 bool CheckExpression(std::string_view text, std::string& message);

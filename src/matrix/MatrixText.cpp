@@ -5,9 +5,6 @@
 
 namespace {
 
-const char* const kEmptyMatrix = "Введите матрицу";
-const char* const kUnevenRows = "Количество элементов в строках матрицы не одинаковое";
-
 bool IsNumberCharacter(char c) {
     return IsDigit(c) || IsSign(c) || c == '.';
 }
@@ -97,7 +94,7 @@ bool CheckMatrix(const std::string& text, std::string& message) {
     std::string copy = text;
     CompactSpaces(copy);
     if (copy.empty()) {
-        message = kEmptyMatrix;
+        message = kMatrixMessages[kEmptyMatrix];
         return false;
     }
     const auto invalid = std::find_if_not(copy.begin(), copy.end(), IsAllowed);
@@ -107,7 +104,7 @@ bool CheckMatrix(const std::string& text, std::string& message) {
     }
     // Line breaks and spaces alone hold no matrix.
     if (std::none_of(copy.begin(), copy.end(), IsNumberCharacter)) {
-        message = kEmptyMatrix;
+        message = kMatrixMessages[kEmptyMatrix];
         return false;
     }
     bool numbersValid = true;
@@ -122,7 +119,7 @@ bool CheckMatrix(const std::string& text, std::string& message) {
         return false;
     }
     if (copy.find('\r') != std::string::npos && !RowsEven(copy)) {
-        message = kUnevenRows;
+        message = kMatrixMessages[kUnevenRows];
         return false;
     }
     return true;

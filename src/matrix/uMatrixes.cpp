@@ -2,7 +2,6 @@
 #include "uMatrixes.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -106,43 +105,6 @@ void Transpose(const TwoDimDynA& a, TwoDimDynA& c) {
         }
     }
     c = std::move(transposed);
-}
-
-void Minor(const TwoDimDynA& a, size_t row, size_t column, TwoDimDynA& m) {
-    TwoDimDynA minor;
-    minor.reserve(a.size() - 1);
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (i == row) {
-            continue;
-        }
-        ArrayOfExtended& kept = minor.emplace_back();
-        kept.reserve(a[i].size() - 1);
-        for (size_t j = 0; j < a[i].size(); ++j) {
-            if (j != column) {
-                kept.push_back(a[i][j]);
-            }
-        }
-    }
-    m = std::move(minor);
-}
-
-Extended IntPower(Extended base, int32_t exponent) {
-    Extended result = 1;
-    if (exponent == 0) {
-        return result;
-    }
-    auto bits = static_cast<uint32_t>(std::abs(static_cast<int64_t>(exponent)));
-    Extended factor = base;
-    while (bits != 0) {
-        if ((bits & 1U) != 0) {
-            result *= factor;
-        }
-        bits >>= 1U;
-        if (bits != 0) {
-            factor *= factor;
-        }
-    }
-    return exponent < 0 ? 1 / result : result;
 }
 
 void ReplaceColumn(const TwoDimDynA& a, const ArrayOfExtended& v, size_t k, TwoDimDynA& c) {

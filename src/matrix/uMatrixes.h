@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "NumberCheck.h"
@@ -14,7 +15,12 @@ using TwoDimDynA = std::vector<std::vector<Extended>>;
 using ArrayOfExtended = std::vector<Extended>;
 using ArrayOfString = std::vector<std::string>;
 
-// Matrix text.
+// Matrix text. The messages of the matrix check's own faults, indexed by MatrixFault; the number
+// faults are the number test's.
+enum MatrixFault : size_t { kEmptyMatrix, kUnevenRows };
+inline constexpr std::string_view kMatrixMessages[] = {
+    "Введите матрицу", "Количество элементов в строках матрицы не одинаковое"};
+
 void CompactSpaces(std::string& text);
 bool CheckMatrix(const std::string& text, std::string& message);
 void ParseMatrix(const std::string& text, TwoDimDynA& matrix);
@@ -29,8 +35,6 @@ void MatrixDifference(const TwoDimDynA& a, const TwoDimDynA& b, TwoDimDynA& c);
 void MatrixByNumber(const TwoDimDynA& a, TwoDimDynA& c, Extended factor);
 void MatrixProduct(const TwoDimDynA& a, const TwoDimDynA& b, TwoDimDynA& c);
 void Transpose(const TwoDimDynA& a, TwoDimDynA& c);
-void Minor(const TwoDimDynA& a, size_t row, size_t column, TwoDimDynA& m);
-Extended IntPower(Extended base, int32_t exponent);
 // Cofactor expansion along row 0 (Sarrus for 3 x 3) up to the order 12, with the minors'
 // determinants kept by the set of columns they use; above, fraction-free elimination with row
 // pivoting, exact for integer matrices while its products fit in 64 bits.

@@ -1,6 +1,15 @@
 #include "ArithmeticFaults.h"
 
 #include <cfenv>
+#include <iterator>
+
+namespace {
+
+// The flag of each fault, in the order of its message.
+constexpr int kFaultFlags[] = {FE_DIVBYZERO, FE_OVERFLOW, FE_INVALID};
+static_assert(std::size(kFaultFlags) == std::size(kArithmeticFaultMessages));
+
+}  // namespace
 
 void ClearArithmeticFaults() {
     std::feclearexcept(FE_ALL_EXCEPT);
@@ -11,14 +20,10 @@ void NoteDivisionByZero() {
 }
 
 std::string ArithmeticFaultMessage() {
-    if (std::fetestexcept(FE_DIVBYZERO)) {
-        return "Деление на ноль";
-    }
-    if (std::fetestexcept(FE_OVERFLOW)) {
-        return "Переполнение";
-    }
-    if (std::fetestexcept(FE_INVALID)) {
-        return "Недопустимая операция";
+    for (size_t i = 0; i < std::size(kFaultFlags); ++i) {
+        if (std::fetestexcept(kFaultFlags[i])) {
+            return std::string(kArithmeticFaultMessages[i]);
+        }
     }
     return {};
 }

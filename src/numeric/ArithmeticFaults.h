@@ -3,6 +3,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+// The faults' messages in their order of precedence: division by zero, overflow, invalid
+// operation. Underflow and inexact results are no faults.
+inline constexpr std::string_view kArithmeticFaultMessages[] = {"Деление на ноль", "Переполнение",
+                                                                "Недопустимая операция"};
 
 // Clears the flags; call it right before a calculation.
 void ClearArithmeticFaults();
@@ -10,7 +16,5 @@ void ClearArithmeticFaults();
 // Marks a division by a zero divisor, so that 0/0 counts as one too.
 void NoteDivisionByZero();
 
-// The message for the faults raised since the last clear, in this order of precedence:
-// "Деление на ноль", "Переполнение", "Недопустимая операция"; empty when there were none.
-// Underflow and inexact results are no faults.
+// The message of the first fault raised since the last clear; empty when there were none.
 std::string ArithmeticFaultMessage();

@@ -1,12 +1,10 @@
 #include "NumberCheck.h"
 
 std::string InvalidCharacterMessage(char c) {
-    return std::string(kInvalidCharacter) + c;
+    return std::string(kNumberMessages[kInvalidCharacter]) + c;
 }
 
 bool CheckNumber(std::string_view token, std::string& message) {
-    const std::string pointFault = "Ошибка: \".\"";
-    const std::string signFault = "Ошибка: \"+,-\"";
     int points = 0;
     int signs = 0;
     for (const char c : token) {
@@ -20,21 +18,21 @@ bool CheckNumber(std::string_view token, std::string& message) {
         }
     }
     if (points > 1 || token.front() == '.' || token.back() == '.') {
-        message = pointFault;
+        message = kNumberMessages[kPointFault];
         return false;
     }
     if (signs > 1) {
-        message = signFault;
+        message = kNumberMessages[kSignFault];
         return false;
     }
     for (size_t i = 0; i < token.size(); ++i) {
         const bool digitAfter = i + 1 < token.size() && IsDigit(token[i + 1]);
         if (token[i] == '.' && !(i > 0 && IsDigit(token[i - 1]) && digitAfter)) {
-            message = pointFault;
+            message = kNumberMessages[kPointFault];
             return false;
         }
         if (IsSign(token[i]) && !(i == 0 && digitAfter)) {
-            message = signFault;
+            message = kNumberMessages[kSignFault];
             return false;
         }
     }

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
 using Extended = long double;
+static_assert(std::numeric_limits<Extended>::digits == 64, "Extended is the 80-bit real");
 
 // General layout with at most 15 significant digits: plain from 1E-4 up to below 1E15,
 // exponent form ("1E15", "-1.5E-7") otherwise; "0", "INF", "-INF", "NAN" for the special values.

@@ -82,10 +82,11 @@ std::u16string FromCp1251(std::string_view bytes) {
     return text;
 }
 
-std::u16string MessageFromCp1251(const std::string& message, const Cp1251Text& source) {
-    if (message.size() == kInvalidCharacter.size() + 1 && message.starts_with(kInvalidCharacter) &&
+std::u16string MessageFromCp1251(std::string_view message, const Cp1251Text& source) {
+    const std::string_view invalid = kNumberMessages[kInvalidCharacter];
+    if (message.size() == invalid.size() + 1 && message.starts_with(invalid) &&
         message.back() == kUnmappedByte) {
-        return FromCp1251(kInvalidCharacter) + source.firstUnmapped;
+        return FromCp1251(invalid) + source.firstUnmapped;
     }
     return FromCp1251(message);
 }

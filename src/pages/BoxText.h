@@ -20,4 +20,4 @@ std::u16string FromCp1251(std::string_view bytes);
 // A calculator's message about the text `source` back in UTF-16. The invalid-character message
 // names the first character the check met; when that was kUnmappedByte, it was the first
 // unmapped character, and is named as typed.
-std::u16string MessageFromCp1251(const std::string& message, const Cp1251Text& source);
+std::u16string MessageFromCp1251(std::string_view message, const Cp1251Text& source);

@@ -1,15 +1,11 @@
 #include "MatrixPage.h"
 
+#include <optional>
+
 #include "ArithmeticFaults.h"
 #include "uMatrixes.h"
 
 namespace {
-
-const char* const kNotSquare = "Матрица не квадратная";
-const char* const kDifferentOrder = "Матрицы разного порядка";
-const char* const kNotConformable = "Матрицы не сопряжены";
-const char* const kNegativeExponent = "Показатель степени должен быть неотрицательным";
-const char* const kResultTooLarge = "Матрица результата слишком велика";
 
 // A column by a row gives far more elements than both boxes hold: past this many, its text
 // would take seconds to write and more than a box can show.
@@ -20,25 +16,27 @@ bool NeedsB(MatrixOperation operation) {
            operation == MatrixOperation::Product;
 }
 
-// The shape the operation needs, or the page's message when the matrices lack it.
-const char* ShapeFault(MatrixOperation operation, const TwoDimDynA& a, const TwoDimDynA& b) {
+// The fault of matrices that lack the shape the operation needs.
+std::optional<MatrixPageFault> ShapeFault(MatrixOperation operation, const TwoDimDynA& a,
+                                          const TwoDimDynA& b) {
     switch (operation) {
         case MatrixOperation::Determinant:
         case MatrixOperation::Power:
-            return IsSquare(a) ? nullptr : kNotSquare;
+            return IsSquare(a) ? std::nullopt : std::optional(kNotSquare);
         case MatrixOperation::Sum:
         case MatrixOperation::Difference:
-            return SameSize(a, b) ? nullptr : kDifferentOrder;
+            return SameSize(a, b) ? std::nullopt : std::optional(kDifferentOrder);
         case MatrixOperation::Product:
             if (a[0].size() != b.size()) {
                 return kNotConformable;
             }
-            return a.size() * b[0].size() > kLargestProduct ? kResultTooLarge : nullptr;
+            return a.size() * b[0].size() > kLargestProduct ? std::optional(kResultTooLarge)
+                                                            : std::nullopt;
         case MatrixOperation::ByNumber:
         case MatrixOperation::Transpose:
-            return nullptr;
+            return std::nullopt;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 // The whole-number box of "A^" or "A*"; an empty exponent box counts as 1.
@@ -99,12 +97,12 @@ PageAnswer MatrixPageAnswer(MatrixOperation operation, const MatrixPageInput& in
     if (NeedsB(operation)) {
         ParseMatrix(b.bytes, matrixB);
     }
-    if (const char* fault = ShapeFault(operation, matrixA, matrixB)) {
-        return CheckFailedAnswer(fault, a);
+    if (const auto fault = ShapeFault(operation, matrixA, matrixB)) {
+        return CheckFailedAnswer(kMatrixPageMessages[*fault], a);
     }
     const int32_t exponent = operation == MatrixOperation::Power ? BoxNumber(input.exponent, 1) : 0;
     if (exponent < 0) {
-        return CheckFailedAnswer(kNegativeExponent, a);
+        return CheckFailedAnswer(kMatrixPageMessages[kNegativeExponent], a);
     }
     const int32_t factor = operation == MatrixOperation::ByNumber ? BoxNumber(input.factor, 0) : 0;
     return CalculatedAnswer(ResultText(operation, matrixA, matrixB, exponent, factor));

@@ -2,9 +2,23 @@
 // the result box's text out, for one of the seven operation buttons.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "PageAnswer.h"
+
+// The page's own messages, indexed by MatrixPageFault; the matrices' faults are the matrix
+// check's.
+enum MatrixPageFault : size_t {
+    kNotSquare,
+    kDifferentOrder,
+    kNotConformable,
+    kNegativeExponent,
+    kResultTooLarge
+};
+inline constexpr std::string_view kMatrixPageMessages[] = {
+    "Матрица не квадратная", "Матрицы разного порядка", "Матрицы не сопряжены",
+    "Показатель степени должен быть неотрицательным", "Матрица результата слишком велика"};
 
 enum class MatrixOperation { Determinant, Sum, Power, Difference, ByNumber, Product, Transpose };
 

@@ -2,7 +2,7 @@
 
 #include "ArithmeticFaults.h"
 
-PageAnswer CheckFailedAnswer(const std::string& message, const Cp1251Text& source) {
+PageAnswer CheckFailedAnswer(std::string_view message, const Cp1251Text& source) {
     return {MessageFromCp1251(message, source), true};
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "BoxText.h"
 
@@ -11,7 +12,7 @@ struct PageAnswer {
 };
 
 // A check's message about the box text `source`.
-PageAnswer CheckFailedAnswer(const std::string& message, const Cp1251Text& source);
+PageAnswer CheckFailedAnswer(std::string_view message, const Cp1251Text& source);
 
 // The answer of a calculation begun with ClearArithmeticFaults(): the message of the first
 // arithmetic fault it raised, otherwise its own text.

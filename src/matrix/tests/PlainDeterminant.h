@@ -32,7 +32,7 @@ inline Extended Expand(const TwoDimDynA& a, size_t row, const size_t* c, size_t 
     for (size_t j = 0; j < k; ++j) {
         std::array<size_t, kLargestOrder> rest;
         std::copy(c + j + 1, c + k, std::copy(c, c + j, rest.begin()));
-        const Extended t = IntPower(-1, static_cast<int32_t>(j)) * r0[c[j]];
+        const Extended t = j % 2 == 0 ? r0[c[j]] : -r0[c[j]];  // (-1)^j times the element
         sum = Expand(a, row + 1, rest.data(), k - 1) * t + sum;
     }
     return sum;
