@@ -21,7 +21,7 @@ struct PageRow {
     int captionLength;
     int dialogTemplate;
     DLGPROC procedure;
-    int solveButton;  // pressed by Enter in a one-line box and by Ctrl+Enter; 0 for none
+    int solveButton;  // pressed by Ctrl+Enter; 0 for none
 };
 
 constexpr std::array<PageRow, kPageCount> kPageTable = {{
@@ -38,14 +38,13 @@ struct Box {
 };
 
 constexpr DWORD kPageButtonStyle =
-    WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON | BS_PUSHLIKE | BS_FLAT;
+    WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | BS_PUSHLIKE | BS_FLAT;
 constexpr DWORD kFrameStyle = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
 
 struct ChildRow {
     const wchar_t* className;
     const wchar_t* text;
     DWORD style;
-    DWORD extendedStyle;
     Box at96;  // in the client area, at 96 DPI
     int id;
     bool buttonFont;
@@ -53,17 +52,14 @@ struct ChildRow {
 
 // The main window's children in creation order, which is also their order below the window.
 constexpr std::array<ChildRow, 6> kChildren = {{
-    {L"BUTTON", kPageTable[0].caption, kPageButtonStyle, 0, {12, 12, 97, 41}, IDC_PAGE_EXPRESSION,
+    {L"BUTTON", kPageTable[0].caption, kPageButtonStyle, {12, 12, 97, 41}, IDC_PAGE_EXPRESSION,
      true},
-    {L"BUTTON", kPageTable[1].caption, kPageButtonStyle, 0, {12, 52, 97, 41}, IDC_PAGE_MATRIX,
+    {L"BUTTON", kPageTable[1].caption, kPageButtonStyle, {12, 52, 97, 41}, IDC_PAGE_MATRIX, true},
+    {L"BUTTON", kPageTable[2].caption, kPageButtonStyle, {12, 92, 97, 41}, IDC_PAGE_EQUATIONS,
      true},
-    {L"BUTTON", kPageTable[2].caption, kPageButtonStyle, 0, {12, 92, 97, 41}, IDC_PAGE_EQUATIONS,
-     true},
-    // The tab order goes on into the page shown, which is a child of the tab control.
-    {WC_TABCONTROLW, nullptr, WS_CHILD | WS_VISIBLE, WS_EX_CONTROLPARENT, {125, 12, 444, 329}, 0,
-     true},
-    {L"BUTTON", nullptr, kFrameStyle, 0, {120, 0, 453, 344}, 0, false},
-    {L"BUTTON", nullptr, kFrameStyle, 0, {8, 0, 105, 344}, 0, false},
+    {WC_TABCONTROLW, nullptr, WS_CHILD | WS_VISIBLE, {125, 12, 444, 329}, 0, true},
+    {L"BUTTON", nullptr, kFrameStyle, {120, 0, 453, 344}, 0, false},
+    {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 344}, 0, false},
 }};
 
 constexpr Box kWindowAt96{155, 146, 588, 405};
@@ -195,6 +191,12 @@ void InsertPageTab(const PageRow& page) {
     TabCtrl_InsertItem(Shell.tabControl, 0, &item);
 }
 
+// The page's first tab stop, or its last: the one before the first.
+HWND EdgeTabStop(HWND page, bool last) {
+    const HWND first = GetNextDlgTabItem(page, nullptr, FALSE);
+    return last ? GetNextDlgTabItem(page, first, TRUE) : first;
+}
+
 HWND CurrentPage() {
     return Shell.pages[Shell.currentPage];
 }
@@ -202,15 +204,18 @@ HWND CurrentPage() {
 // Where the page was left, or its first box.
 void FocusCurrentPage() {
     const HWND left = Shell.focusInPage[Shell.currentPage];
-    SetFocus(left != nullptr ? left : GetNextDlgTabItem(CurrentPage(), nullptr, FALSE));
+    SetFocus(left != nullptr ? left : EdgeTabStop(CurrentPage(), false));
+}
+
+void CheckPageButton(HWND window, size_t chosen) {
+    for (size_t i = 0; i < kPageCount; ++i) {
+        CheckDlgButton(window, kPageTable[i].buttonId, i == chosen ? BST_CHECKED : BST_UNCHECKED);
+    }
 }
 
 // Shows the chosen page, hides the others, renames the tab and checks the page's button.
 void ShowPage(HWND window, size_t chosen) {
-    for (size_t i = 0; i < kPageCount; ++i) {
-        Button_SetCheck(GetDlgItem(window, kPageTable[i].buttonId),
-                        i == chosen ? BST_CHECKED : BST_UNCHECKED);
-    }
+    CheckPageButton(window, chosen);
     if (chosen != Shell.currentPage) {
         const HWND focus = GetFocus();
         if (IsChild(CurrentPage(), focus)) {
@@ -227,7 +232,7 @@ void ShowPage(HWND window, size_t chosen) {
 }
 
 HWND CreateChild(HWND window, const ChildRow& row, const Box& box) {
-    return CreateWindowExW(row.extendedStyle, row.className, row.text, row.style, box.x, box.y,
+    return CreateWindowExW(0, row.className, row.text, row.style, box.x, box.y,
                            box.width, box.height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
                            GetWindowInstance(window), nullptr);
 }
@@ -262,7 +267,7 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT) {
     for (size_t i = 0; i < kChildren.size(); ++i) {
         CreateChild(window, kChildren[i], layout.children[i]);
     }
-    CheckDlgButton(window, IDC_PAGE_EXPRESSION, BST_CHECKED);
+    CheckPageButton(window, Shell.currentPage);
     Shell.tabControl = FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr);
     InsertPageTab(kPageTable[0]);
     CreatePages(window);
@@ -330,21 +335,7 @@ void OnCommand(HWND window, int id, HWND control, UINT code) {
     constexpr UINT kFromAccelerator = 1;
     if (page != kPageTable.end() && (code == BN_CLICKED || code == kFromAccelerator)) {
         ShowPage(window, static_cast<size_t>(page - kPageTable.begin()));
-        return;
     }
-    // Enter and Escape, through the dialog keys, are the page's.
-    FORWARD_WM_COMMAND(CurrentPage(), id, control, code, SendMessageW);
-}
-
-// Enter presses the focused push button of the page, or else the page's solve button.
-LRESULT DefaultButton() {
-    const HWND focus = GetFocus();
-    if (IsChild(CurrentPage(), focus) &&
-        (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
-        return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
-    }
-    const int solve = kPageTable[Shell.currentPage].solveButton;
-    return solve != 0 ? MAKELRESULT(solve, DC_HASDEFID) : 0;
 }
 
 void OnDpiChanged(HWND window, UINT dpi, const RECT* suggested) {
@@ -352,6 +343,26 @@ void OnDpiChanged(HWND window, UINT dpi, const RECT* suggested) {
 }
 
 }  // namespace
+
+bool TabAcrossPageEdge(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) {
+        return false;
+    }
+    const bool back = GetKeyState(VK_SHIFT) < 0;
+    const HWND button = GetDlgItem(Shell.mainWindow, kPageTable[Shell.currentPage].buttonId);
+    const HWND focus = GetFocus();
+    if (focus == button) {
+        // Into the page as the dialog keys do it: an edit box's text comes selected.
+        SendMessageW(CurrentPage(), WM_NEXTDLGCTL,
+                     reinterpret_cast<WPARAM>(EdgeTabStop(CurrentPage(), back)), TRUE);
+        return true;
+    }
+    if (focus == EdgeTabStop(CurrentPage(), !back)) {
+        SetFocus(button);
+        return true;
+    }
+    return false;
+}
 
 UINT StartDpi() {
     const HDC screen = GetDC(nullptr);
@@ -387,8 +398,6 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         HANDLE_MSG(window, WM_DESTROY, OnDestroy);
         HANDLE_MSG(window, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(window, WM_COMMAND, OnCommand);
-        case DM_GETDEFID:
-            return DefaultButton();
         case WM_DPICHANGED:
             OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;

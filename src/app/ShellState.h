@@ -35,6 +35,9 @@ UINT StartDpi();
 // The main window's screen rectangle at `dpi`, moved onto the work area of its monitor.
 RECT MainWindowRect(UINT dpi);
 void DeleteFonts(const ShellFonts& fonts);
+// Tab from the page's last stop, or Shift+Tab from its first, goes to the page's button, and
+// from there into the page again; whether `message` was such a key.
+bool TabAcrossPageEdge(const MSG& message);
 
 // PageDialogs.cpp
 INT_PTR CALLBACK ExpressionPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);

@@ -27,11 +27,12 @@ void RegisterMainWindowClass(HINSTANCE instance) {
     RegisterClassExW(&windowClass);
 }
 
-// The keys first, then the dialog keys (Tab, Enter, Escape) over the main window, whose
-// tab order runs through the page shown.
+// The keys of the accelerator table first, then the dialog keys (Tab, Enter, Escape) of the
+// page shown.
 bool IsShellKey(HACCEL keys, MSG& message) {
     return TranslateAcceleratorW(Shell.mainWindow, keys, &message) != 0 ||
-           IsDialogMessageW(Shell.mainWindow, &message) != 0;
+           TabAcrossPageEdge(message) ||
+           IsDialogMessageW(Shell.pages[Shell.currentPage], &message) != 0;
 }
 
 }  // namespace
