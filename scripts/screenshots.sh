@@ -1,6 +1,6 @@
 #!/bin/sh
 # Screenshots of nerolith.exe under Wine on a virtual X display: the three pages with a result
-# in each, the About box and the help error box, at 100 % display scale (LogPixels 96) to
+# in each, the About box and the two help error boxes, at 100 % display scale (LogPixels 96) to
 # docs/screenshots/NAME.png and at 150 % (LogPixels 144) to docs/screenshots/NAME-150.png.
 # Needs: the MinGW-w64 cross compiler, wine, xvfb (xvfb-run, xauth), imagemagick, fonts-wine.
 # Usage: scripts/screenshots.sh   (builds the Windows preset's nerolith.exe and nerolith-pose.exe)
@@ -34,7 +34,7 @@ for scale in "96  800x600" "144 -150 1200x900"; do
     "$root/scripts/wine-run.sh" "$prefix" reg add 'HKCU\Control Panel\Desktop' /v LogPixels \
         /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
     ready="$WINEPREFIX/drive_c/posed.flag"
-    for name in expression matrix equations about help-error; do
+    for name in expression matrix equations about help-error help-no-program; do
         rm -f "$ready"
         "$root/scripts/wine-run.sh" "$prefix" explorer /desktop=Nerolith,"$desktop" "$pose" \
             "$program" "$name" 'C:\posed.flag' >/dev/null 2>&1 &

@@ -92,6 +92,5 @@ void HelpCommand(HWND window) {
 }
 
 void ShowAboutBox(HWND owner) {
-    DialogBoxParamW(GetWindowInstance(owner), MAKEINTRESOURCEW(IDD_ABOUT), owner, AboutDlgProc,
-                    0);
+    DialogBoxParamW(GetWindowInstance(owner), MAKEINTRESOURCEW(IDD_ABOUT), owner, AboutDlgProc, 0);
 }

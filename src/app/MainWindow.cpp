@@ -47,19 +47,16 @@ struct ChildRow {
     DWORD style;
     Box at96;  // in the client area, at 96 DPI
     int id;
-    bool buttonFont;
 };
 
 // The main window's children in creation order, which is also their order below the window.
 constexpr std::array<ChildRow, 6> kChildren = {{
-    {L"BUTTON", kPageTable[0].caption, kPageButtonStyle, {12, 12, 97, 41}, IDC_PAGE_EXPRESSION,
-     true},
-    {L"BUTTON", kPageTable[1].caption, kPageButtonStyle, {12, 52, 97, 41}, IDC_PAGE_MATRIX, true},
-    {L"BUTTON", kPageTable[2].caption, kPageButtonStyle, {12, 92, 97, 41}, IDC_PAGE_EQUATIONS,
-     true},
-    {WC_TABCONTROLW, nullptr, WS_CHILD | WS_VISIBLE, {125, 12, 444, 329}, 0, true},
-    {L"BUTTON", nullptr, kFrameStyle, {120, 0, 453, 344}, 0, false},
-    {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 344}, 0, false},
+    {L"BUTTON", kPageTable[0].caption, kPageButtonStyle, {12, 12, 97, 41}, IDC_PAGE_EXPRESSION},
+    {L"BUTTON", kPageTable[1].caption, kPageButtonStyle, {12, 52, 97, 41}, IDC_PAGE_MATRIX},
+    {L"BUTTON", kPageTable[2].caption, kPageButtonStyle, {12, 92, 97, 41}, IDC_PAGE_EQUATIONS},
+    {WC_TABCONTROLW, nullptr, WS_CHILD | WS_VISIBLE, {125, 12, 444, 329}, 0},
+    {L"BUTTON", nullptr, kFrameStyle, {120, 0, 453, 344}, 0},
+    {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 344}, 0},
 }};
 
 constexpr Box kWindowAt96{155, 146, 588, 405};
@@ -149,8 +146,7 @@ void PlacePages() {
     GetClientRect(Shell.tabControl, &area);
     TabCtrl_AdjustRect(Shell.tabControl, FALSE, &area);
     for (const HWND page : Shell.pages) {
-        MoveWindow(page, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                   TRUE);
+        MoveWindow(page, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
     }
 }
 
@@ -169,7 +165,8 @@ void LayOut(HWND window, UINT dpi, const RECT* frame) {
     HWND child = GetWindow(window, GW_CHILD);
     for (size_t i = 0; i < kChildren.size(); ++i, child = GetWindow(child, GW_HWNDNEXT)) {
         MoveTo(child, layout.children[i]);
-        if (kChildren[i].buttonFont) {
+        // The frames keep the system's font.
+        if (kChildren[i].style != kFrameStyle) {
             SetWindowFont(child, Shell.fonts.button, TRUE);
         }
     }
@@ -177,7 +174,6 @@ void LayOut(HWND window, UINT dpi, const RECT* frame) {
         LayOutPage(page, Shell.pageDpi, dpi);
     }
     Shell.pageDpi = dpi;
-    Shell.dpi = dpi;
     PlacePages();
     DeleteFonts(oldFonts);
 }
@@ -232,9 +228,9 @@ void ShowPage(HWND window, size_t chosen) {
 }
 
 HWND CreateChild(HWND window, const ChildRow& row, const Box& box) {
-    return CreateWindowExW(0, row.className, row.text, row.style, box.x, box.y,
-                           box.width, box.height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
-                           GetWindowInstance(window), nullptr);
+    return CreateWindowExW(
+        0, row.className, row.text, row.style, box.x, box.y, box.width, box.height, window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), GetWindowInstance(window), nullptr);
 }
 
 void CreatePages(HWND window) {
@@ -243,10 +239,9 @@ void CreatePages(HWND window) {
         User32Function<BOOL WINAPI(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS)>(
             "SetDialogDpiChangeBehavior");
     for (size_t i = 0; i < kPageCount; ++i) {
-        Shell.pages[i] =
-            CreateDialogParamW(GetWindowInstance(window),
-                               MAKEINTRESOURCEW(kPageTable[i].dialogTemplate), Shell.tabControl,
-                               kPageTable[i].procedure, 0);
+        Shell.pages[i] = CreateDialogParamW(GetWindowInstance(window),
+                                            MAKEINTRESOURCEW(kPageTable[i].dialogTemplate),
+                                            Shell.tabControl, kPageTable[i].procedure, 0);
         if (keepLayout != nullptr) {
             keepLayout(Shell.pages[i], DDC_DISABLE_ALL, DDC_DISABLE_ALL);
         }

@@ -21,8 +21,7 @@ struct ShellState {
     std::array<HWND, kPageCount> focusInPage{};  // where the focus was when each page was left
     size_t currentPage = 0;
     HWND focusBeforeDeactivation = nullptr;
-    UINT dpi = 96;      // the main window's
-    UINT pageDpi = 96;  // the one the pages' controls are laid out for
+    UINT pageDpi = 96;  // the DPI the pages' controls are laid out for
     ShellFonts fonts;
 };
 

@@ -10,18 +10,31 @@ namespace {
 
 using namespace std::chrono_literals;
 
-TEST(HelpTest, MissingHelpFileIsReportedInAnErrorBox) {
-    const NerolithProcess program(CopyOfProgram(ProgramUnderTest(), L"nerolith-nohelp", false));
-    ASSERT_TRUE(program.HasMainWindow());
-    program.PostCommand(IDM_HELP);
-    const HWND box = program.WaitForDialog(L"Ошибка");
-    ASSERT_NE(box, nullptr);
-    const std::vector<HWND> controls = Descendants(box);
-    EXPECT_TRUE(std::ranges::any_of(
-        controls, [](HWND control) { return TextOf(control) == L"Файл справки отсутствует!"; }));
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitUntilGone(box, 5s));
-    EXPECT_FALSE(program.WaitForExit(0ms).has_value()) << "the program goes on";
+// A help file that is missing, or one that no program opens: an error box says which.
+TEST(HelpTest, HelpThatCannotBeShownIsReportedInAnErrorBox) {
+    RegisterNoHandler();
+    const struct {
+        bool withHelp;
+        const wchar_t* message;
+    } cases[] = {{false, L"Файл справки отсутствует!"},
+                 {true,
+                  L"Не удалось открыть файл справки: в системе нет программы для просмотра "
+                  L"файлов .htm."}};
+    for (const auto& [withHelp, message] : cases) {
+        SCOPED_TRACE(withHelp);
+        const NerolithProcess program(
+            CopyOfProgram(ProgramUnderTest(), L"nerolith-helperror", withHelp));
+        ASSERT_TRUE(program.HasMainWindow());
+        program.PostCommand(IDM_HELP);
+        const HWND box = program.WaitForDialog(L"Ошибка");
+        ASSERT_NE(box, nullptr);
+        const std::vector<HWND> controls = Descendants(box);
+        EXPECT_TRUE(std::ranges::any_of(controls,
+                                        [&](HWND control) { return TextOf(control) == message; }));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(WaitUntilGone(box, 5s));
+        EXPECT_FALSE(program.WaitForExit(0ms).has_value()) << "the program goes on";
+    }
 }
 
 // Started quoted in its folder, then unquoted from another, while another program holds the

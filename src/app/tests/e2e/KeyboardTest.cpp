@@ -21,8 +21,8 @@ protected:
     // Ctrl+digit chooses the page.
     void ChoosePage(char digit) const {
         PressKeys({VK_CONTROL, static_cast<WORD>(digit)});
-        EXPECT_TRUE(WaitFor([&] { return program.IsChecked(IDC_PAGE_EXPRESSION + digit - '1'); },
-                            2s));
+        EXPECT_TRUE(
+            WaitFor([&] { return program.IsChecked(IDC_PAGE_EXPRESSION + digit - '1'); }, 2s));
     }
 
     bool FocusComesTo(int id) const {
@@ -69,8 +69,9 @@ TEST_F(KeyboardTest, TabGoesThroughEachPageInReadingOrder) {
 // Each chord, pressed in a box holding "x=1" with the caret at its end, and then the characters
 // typed: what the box and the result box then hold.
 TEST_F(KeyboardTest, KeysInTheBoxes) {
-    const std::wstring report = L"Методом Крамера:\r\n\r\nD = ( 1 ) = 1\r\n\r\nx = ( 1 ) = 1\r\n\r\n"
-                                L"Ответ:\r\nx = 1\r\n";
+    const std::wstring report =
+        L"Методом Крамера:\r\n\r\nD = ( 1 ) = 1\r\n\r\nx = ( 1 ) = 1\r\n\r\n"
+        L"Ответ:\r\nx = 1\r\n";
     const struct {
         const char* name;
         char page;
@@ -80,29 +81,63 @@ TEST_F(KeyboardTest, KeysInTheBoxes) {
         int resultBox;
         std::wstring boxAfter, resultAfter;
     } cases[] = {
-        {"Enter in the expression box", '1', IDC_EXPRESSION_INPUT, {VK_RETURN}, L"",
-         IDC_EXPRESSION_RESULT, L"x=1", L"Недопустимый символ: x"},
+        {"Enter in the expression box",
+         '1',
+         IDC_EXPRESSION_INPUT,
+         {VK_RETURN},
+         L"",
+         IDC_EXPRESSION_RESULT,
+         L"x=1",
+         L"Недопустимый символ: x"},
         {"Enter in box A", '2', IDC_MATRIX_A, {VK_RETURN}, L"", IDC_MATRIX_RESULT, L"x=1\r\n", L""},
         {"Enter in box B", '2', IDC_MATRIX_B, {VK_RETURN}, L"", IDC_MATRIX_RESULT, L"x=1\r\n", L""},
-        {"Enter in the system box", '3', IDC_EQUATIONS_INPUT, {VK_RETURN}, L"",
-         IDC_EQUATIONS_RESULT, L"x=1\r\n", L""},
-        {"Ctrl+Enter in the system box", '3', IDC_EQUATIONS_INPUT, {VK_CONTROL, VK_RETURN}, L"",
-         IDC_EQUATIONS_RESULT, L"x=1", report},
-        {"Ctrl+A, then a character", '3', IDC_EQUATIONS_INPUT, {VK_CONTROL, 'A'}, L"7",
-         IDC_EQUATIONS_RESULT, L"7", L""},
-        {"Escape in the system box", '3', IDC_EQUATIONS_INPUT, {VK_ESCAPE}, L"", IDC_EQUATIONS_RESULT,
-         L"x=1", L""},
-        {"Escape in the expression box", '1', IDC_EXPRESSION_INPUT, {VK_ESCAPE}, L"",
-         IDC_EXPRESSION_RESULT, L"x=1", L""},
+        {"Enter in the system box",
+         '3',
+         IDC_EQUATIONS_INPUT,
+         {VK_RETURN},
+         L"",
+         IDC_EQUATIONS_RESULT,
+         L"x=1\r\n",
+         L""},
+        {"Ctrl+Enter in the system box",
+         '3',
+         IDC_EQUATIONS_INPUT,
+         {VK_CONTROL, VK_RETURN},
+         L"",
+         IDC_EQUATIONS_RESULT,
+         L"x=1",
+         report},
+        {"Ctrl+A, then a character",
+         '3',
+         IDC_EQUATIONS_INPUT,
+         {VK_CONTROL, 'A'},
+         L"7",
+         IDC_EQUATIONS_RESULT,
+         L"7",
+         L""},
+        {"Escape in the system box",
+         '3',
+         IDC_EQUATIONS_INPUT,
+         {VK_ESCAPE},
+         L"",
+         IDC_EQUATIONS_RESULT,
+         L"x=1",
+         L""},
+        {"Escape in the expression box",
+         '1',
+         IDC_EXPRESSION_INPUT,
+         {VK_ESCAPE},
+         L"",
+         IDC_EXPRESSION_RESULT,
+         L"x=1",
+         L""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ChoosePage(c.page);
         program.SetText(c.box, L"x=1");
         program.SetText(c.resultBox, L"");
-        SetFocus(nullptr);
-        SendMessageW(program.Control(c.box), EM_SETSEL, 3, 3);
-        PostMessageW(program.PageOf(c.box), WM_NEXTDLGCTL,
+        SendMessageW(program.PageOf(c.box), WM_NEXTDLGCTL,
                      reinterpret_cast<WPARAM>(program.Control(c.box)), TRUE);
         ASSERT_TRUE(FocusComesTo(c.box));
         SendMessageW(program.Control(c.box), EM_SETSEL, 3, 3);

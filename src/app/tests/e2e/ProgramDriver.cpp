@@ -134,8 +134,8 @@ bool NerolithProcess::BringToFront() const {
 }
 
 void* NerolithProcess::CopyIntoProgram(const void* bytes, size_t size) const {
-    void* copy = VirtualAllocEx(process_.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE,
-                                PAGE_READWRITE);
+    void* copy =
+        VirtualAllocEx(process_.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     WriteProcessMemory(process_.hProcess, copy, bytes, size, nullptr);
     copies_.push_back(copy);
     return copy;
