@@ -30,8 +30,8 @@ protected:
     }
 };
 
-// Tab runs through the page as a reader takes it, on to the page's button and back; Shift+Tab
-// goes back. A page is entered at its first box.
+// Ctrl+digit shows the page and puts the focus in its first box; Tab runs through the page as a
+// reader takes it, on to the page's button and back; Shift+Tab goes back.
 TEST_F(KeyboardTest, TabGoesThroughEachPageInReadingOrder) {
     const struct {
         char page;
@@ -53,6 +53,8 @@ TEST_F(KeyboardTest, TabGoesThroughEachPageInReadingOrder) {
     for (const auto& [page, order] : pages) {
         SCOPED_TRACE(page);
         ChoosePage(page);
+        EXPECT_TRUE(IsWindowVisible(program.PageOf(order[0])));
+        EXPECT_EQ(program.TabCaption(), TextOf(program.Control(order[order.size() - 2])));
         std::vector<int> visited;
         for (const int expected : order) {
             FocusComesTo(expected);
@@ -165,27 +167,6 @@ TEST_F(KeyboardTest, CharacterOutsideTheBasicPlaneIsTypedAndNamed) {
         [&] { return program.Text(IDC_EXPRESSION_RESULT) == L"Недопустимый символ: " + character; },
         2s))
         << testing::PrintToString(program.Text(IDC_EXPRESSION_RESULT));
-}
-
-TEST_F(KeyboardTest, CtrlDigitChoosesThePage) {
-    const struct {
-        char digit;
-        int button;
-        const wchar_t* caption;
-        int firstBox;
-    } pages[] = {{'2', IDC_PAGE_MATRIX, L"Матрицы", IDC_MATRIX_A},
-                 {'3', IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDC_EQUATIONS_INPUT},
-                 {'1', IDC_PAGE_EXPRESSION, L"Примеры", IDC_EXPRESSION_INPUT}};
-    for (const auto& page : pages) {
-        SCOPED_TRACE(page.digit);
-        ChoosePage(page.digit);
-        EXPECT_EQ(program.TabCaption(), page.caption);
-        EXPECT_TRUE(IsWindowVisible(program.PageOf(page.firstBox)));
-        for (const int button : {IDC_PAGE_EXPRESSION, IDC_PAGE_MATRIX, IDC_PAGE_EQUATIONS}) {
-            EXPECT_EQ(program.IsChecked(button), button == page.button) << button;
-        }
-        EXPECT_TRUE(FocusComesTo(page.firstBox));
-    }
 }
 
 TEST(KeyboardHelpTest, F1OpensTheHelpFile) {
