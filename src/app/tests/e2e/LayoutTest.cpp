@@ -7,6 +7,7 @@
 // clang-format on
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -42,16 +43,13 @@ bool Inside(const RECT& inner, const RECT& outer) {
 }
 
 std::string Describe(HWND window) {
-    wchar_t className[32] = {};
-    GetClassNameW(window, className, 32);
-    const RECT rect = RectIn(window, GetParent(window));
-    std::string text;
-    for (const wchar_t c : std::wstring(className)) {
-        text += static_cast<char>(c);
-    }
-    return text + " " + std::to_string(GetDlgCtrlID(window)) + " at " + std::to_string(rect.left) +
-           "," + std::to_string(rect.top) + " " + std::to_string(rect.right - rect.left) + "x" +
-           std::to_string(rect.bottom - rect.top);
+    char className[32] = {};
+    GetClassNameA(window, className, 32);
+    const RECT r = RectIn(window, GetParent(window));
+    char text[96] = {};
+    std::snprintf(text, sizeof(text), "%s %d at %ld,%ld %ldx%ld", className, GetDlgCtrlID(window),
+                  r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return text;
 }
 
 // Width of `text` in the face of the window's texts at `height` pixels: the program's own
