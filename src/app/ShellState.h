@@ -1,13 +1,48 @@
-// The window program's module state: set during start-up, read by the handlers.
+// The window program's state, and the routines its files call in one another.
 #pragma once
 
 #include <windows.h>
 
-extern HFONT EditFont;    // the edit boxes of the pages
-extern HFONT ButtonFont;  // the page buttons and the tab control
-extern HWND MainWindow;
-extern HWND TabControl;
-extern HWND PageExpression;
-extern HWND PageMatrix;
-extern HWND PageEquations;
-extern HWND CurrentPage;  // the page now shown
+#include <array>
+#include <cstddef>
+
+constexpr size_t kPageCount = 3;
+
+struct ShellFonts {
+    HFONT edit = nullptr;    // the pages' edit boxes
+    HFONT button = nullptr;  // the page buttons and the tab control
+    HFONT dialog = nullptr;  // the pages' other controls, once the DPI has changed
+};
+
+struct ShellState {
+    HWND mainWindow = nullptr;
+    HWND tabControl = nullptr;
+    std::array<HWND, kPageCount> pages{};
+    std::array<HWND, kPageCount> focusInPage{};  // where the focus was when each page was left
+    size_t currentPage = 0;
+    HWND focusBeforeDeactivation = nullptr;
+    UINT pageDpi = 96;  // the DPI the pages' controls are laid out for
+    ShellFonts fonts;
+};
+
+extern ShellState Shell;
+
+// MainWindow.cpp
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The DPI of the screen the program starts on.
+UINT StartDpi();
+// The main window's screen rectangle at `dpi`, moved onto the work area of its monitor.
+RECT MainWindowRect(UINT dpi);
+void DeleteFonts(const ShellFonts& fonts);
+// Tab from the page's last stop, or Shift+Tab from its first, goes to the page's button, and
+// from there into the page again; whether `message` was such a key.
+bool TabAcrossPageEdge(const MSG& message);
+
+// PageDialogs.cpp
+INT_PTR CALLBACK ExpressionPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK MatrixPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK EquationsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+
+// HelpAndAbout.cpp
+void HelpCommand(HWND window);
+void ShowAboutBox(HWND owner);

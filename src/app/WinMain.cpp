@@ -1,17 +1,16 @@
+// Start-up and the message loop.
+// The other Windows headers need <windows.h> first.
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
-#include "MainWindow.h"
 #include "resource.h"
 #include "ShellState.h"
 
-namespace {
+ShellState Shell;
 
-// Where the face is missing, the pitch and family pick the stand-in.
-HFONT CreateFaceFont(int height, const wchar_t* face, BYTE pitchAndFamily) {
-    return CreateFontW(height, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitchAndFamily,
-                       face);
-}
+namespace {
 
 void RegisterMainWindowClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
@@ -28,24 +27,43 @@ void RegisterMainWindowClass(HINSTANCE instance) {
     RegisterClassExW(&windowClass);
 }
 
+// The keys of the accelerator table first, then the dialog keys (Tab, Enter, Escape) of the
+// page shown.
+bool IsShellKey(HACCEL keys, MSG& message) {
+    return TranslateAcceleratorW(Shell.mainWindow, keys, &message) != 0 ||
+           TabAcrossPageEdge(message) ||
+           IsDialogMessageW(Shell.pages[Shell.currentPage], &message) != 0;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    EditFont = CreateFaceFont(-10, L"Courier New", FIXED_PITCH | FF_MODERN);
-    ButtonFont = CreateFaceFont(-11, L"MS Shell Dlg", DEFAULT_PITCH);
     RegisterMainWindowClass(instance);
-    MainWindow = CreateWindowExW(0, L"TNerolithWindow", L"Nerolith",
-                                 WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 155, 146, 588, 405,
-                                 nullptr, nullptr, instance, nullptr);
-    if (MainWindow == nullptr) {
+    const RECT frame = MainWindowRect(StartDpi());
+    Shell.mainWindow = CreateWindowExW(
+        0, L"TNerolithWindow", L"Nerolith", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, frame.left,
+        frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
+        nullptr);
+    if (Shell.mainWindow == nullptr) {
         return 0;
     }
-    ShowWindow(MainWindow, showCommand);
-    UpdateWindow(MainWindow);
+    const HACCEL keys = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_KEYS));
+    ShowWindow(Shell.mainWindow, showCommand);
+    UpdateWindow(Shell.mainWindow);
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) != 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        if (!IsShellKey(keys, message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
+    // Every window is gone now, so no control uses the fonts any more.
+    DeleteFonts(Shell.fonts);
     return static_cast<int>(message.wParam);
+}
+
+int main() {
+    InitCommonControls();
+    WinMain(GetModuleHandleW(nullptr), nullptr, GetCommandLineA(), SW_SHOWDEFAULT);
+    return 0;
 }

@@ -6,6 +6,7 @@
 #define IDD_EQUATIONS_PAGE 103
 #define IDI_NEROLITH 105
 #define IDM_MAIN_MENU 106
+#define IDA_KEYS 107
 #define IDD_ABOUT 108
 #define IDB_ABOUT_PICTURE 109
 
@@ -48,5 +49,9 @@
 #define IDM_EXIT 40001
 #define IDM_HELP 40002
 #define IDM_ABOUT 40007
+
+// Keyboard commands
+#define IDM_SOLVE 40010
+#define IDM_SELECT_ALL 40011
 
 #define IDC_NONE -1

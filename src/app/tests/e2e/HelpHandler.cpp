@@ -27,6 +27,10 @@ void RegisterRecordingHandler() {
                     L"\"" + std::wstring(self) + L"\" --record-open \"%1\"");
 }
 
+void RegisterNoHandler() {
+    SetDefaultValue(L".htm", L"NerolithE2E.NoProgram");
+}
+
 // Written aside and renamed, so that the record appears whole.
 int RecordOpen(const std::wstring& file) {
     const std::filesystem::path folder = FolderPart(file);

@@ -8,6 +8,8 @@
 
 // Makes this test program the .htm handler in the Wine prefix's registry.
 void RegisterRecordingHandler();
+// Leaves .htm files with no program to open them.
+void RegisterNoHandler();
 int RecordOpen(const std::wstring& file);
 // The record in `folder`, once it appears within `timeout`.
 std::optional<std::wstring> WaitForOpenedFile(const std::wstring& folder,

@@ -1,7 +1,4 @@
 // The menu commands: Exit and the About box.
-#include <string>
-#include <vector>
-
 #include "NerolithTest.h"
 #include "resource.h"
 
@@ -21,8 +18,8 @@ TEST(ExitTest, ExitAndTheCloseBoxEndTheProgramWithCodeZero) {
 
 using MenuTest = NerolithTest;
 
-// Opened twice: closed first on its close box, then on "OK".
-TEST_F(MenuTest, AboutBoxShowsItsTextsAndClosesOnItsCloseBoxAndOnOk) {
+// Opened twice: closed first on its close box, then on "OK"; the e-mail label does nothing.
+TEST_F(MenuTest, AboutBoxIsModalAndClosesOnItsCloseBoxAndOnOk) {
     program.PostCommand(IDM_ABOUT);
     HWND about = program.WaitForDialog(L"О программе...");
     ASSERT_NE(about, nullptr);
@@ -34,26 +31,12 @@ TEST_F(MenuTest, AboutBoxShowsItsTextsAndClosesOnItsCloseBoxAndOnOk) {
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(GetWindow(about, GW_OWNER), program.MainWindow());
     EXPECT_FALSE(IsWindowEnabled(program.MainWindow())) << "the box is modal";
-    // The labels in template order, after the picture.
-    const std::vector<std::wstring> texts = {
-        L"Программа:", L"Версия:",           L"Nerolith.",    L"1.0.",
-        L"Автор:",     L"Команда Nerolith.", L"Москва, 2026", L"nerolith@example.org",
-        L"OK"};
-    const std::vector<HWND> children = Descendants(about);
-    ASSERT_EQ(children.size(), texts.size() + 1);
-    EXPECT_NE(SendMessageW(children[0], STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the picture";
-    for (size_t i = 0; i < texts.size(); ++i) {
-        EXPECT_EQ(TextOf(children[i + 1]), texts[i]) << "control " << i + 1;
-    }
-    EXPECT_EQ(GetDlgCtrlID(children[8]), IDC_ABOUT_EMAIL);
-    EXPECT_EQ(GetDlgCtrlID(children[9]), IDC_ABOUT_OK);
-
-    PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_EMAIL, STN_CLICKED),
-                 reinterpret_cast<LPARAM>(children[8]));
-    PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_EQ(program.WaitForDialog(L"О программе...", 500ms), about)
-        << "the e-mail label and Escape leave the box open";
-    SendMessageW(children[9], BM_CLICK, 0, 0);
+    const HWND picture = GetWindow(about, GW_CHILD);
+    EXPECT_NE(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << "the picture";
+    SendMessageW(about, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_EMAIL, STN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(about, IDC_ABOUT_EMAIL)));
+    EXPECT_TRUE(IsWindow(about)) << "the e-mail label leaves the box open";
+    SendMessageW(GetDlgItem(about, IDC_ABOUT_OK), BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitUntilGone(about, 5s));
     EXPECT_TRUE(IsWindowEnabled(program.MainWindow()));
 }

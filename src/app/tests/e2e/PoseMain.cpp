@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "HelpHandler.h"
 #include "ProgramDriver.h"
 #include "resource.h"
 
@@ -47,17 +48,21 @@ bool PoseHelpError(const NerolithProcess& program) {
     return program.WaitForDialog(L"Ошибка") != nullptr;
 }
 
+bool PoseHelpNoProgram(const NerolithProcess& program) {
+    RegisterNoHandler();
+    return PoseHelpError(program);
+}
+
 struct Pose {
     const wchar_t* name;
     bool withoutHelp;  // started from a folder without Help.htm
     bool (*setUp)(const NerolithProcess& program);
 };
 
-const Pose kPoses[] = {{L"expression", false, PoseExpression},
-                       {L"matrix", false, PoseMatrix},
-                       {L"equations", false, PoseEquations},
-                       {L"about", false, PoseAbout},
-                       {L"help-error", true, PoseHelpError}};
+const Pose kPoses[] = {
+    {L"expression", false, PoseExpression}, {L"matrix", false, PoseMatrix},
+    {L"equations", false, PoseEquations},   {L"about", false, PoseAbout},
+    {L"help-error", true, PoseHelpError},   {L"help-no-program", false, PoseHelpNoProgram}};
 
 }  // namespace
 

@@ -50,6 +50,9 @@ NerolithProcess::NerolithProcess(const std::wstring& program)
     : NerolithProcess(program, L"\"" + program + L"\"", FolderPart(program)) {}
 
 NerolithProcess::~NerolithProcess() {
+    for (void* copy : copies_) {
+        VirtualFreeEx(process_.hProcess, copy, 0, MEM_RELEASE);
+    }
     if (process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
         TerminateProcess(process_.hProcess, 0);
         WaitForSingleObject(process_.hProcess, 10000);
@@ -97,6 +100,15 @@ std::wstring NerolithProcess::TabCaption() const {
     return text;
 }
 
+// As the caption, the rectangle is written into the program's own memory.
+RECT NerolithProcess::TabItemRect() const {
+    RECT rect{};
+    void* copy = CopyIntoProgram(&rect, sizeof(rect));
+    SendMessageW(TabControl(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(copy));
+    CopyFromProgram(copy, &rect, sizeof(rect));
+    return rect;
+}
+
 int NerolithProcess::TabCount() const {
     return static_cast<int>(SendMessageW(TabControl(), TCM_GETITEMCOUNT, 0, 0));
 }
@@ -107,6 +119,26 @@ void NerolithProcess::SetText(int id, const std::wstring& text) const {
 
 std::wstring NerolithProcess::Text(int id) const {
     return TextOf(Control(id));
+}
+
+HWND NerolithProcess::Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(process_.dwThreadId, &info);
+    return info.hwndFocus;
+}
+
+bool NerolithProcess::BringToFront() const {
+    SetForegroundWindow(mainWindow_);
+    return WaitFor([&] { return GetForegroundWindow() == mainWindow_; }, std::chrono::seconds(5));
+}
+
+void* NerolithProcess::CopyIntoProgram(const void* bytes, size_t size) const {
+    void* copy =
+        VirtualAllocEx(process_.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    WriteProcessMemory(process_.hProcess, copy, bytes, size, nullptr);
+    copies_.push_back(copy);
+    return copy;
 }
 
 HWND NerolithProcess::WaitForDialog(const std::wstring& caption,
@@ -126,6 +158,43 @@ std::optional<DWORD> NerolithProcess::WaitForExit(std::chrono::milliseconds time
     DWORD exitCode = 0;
     GetExitCodeProcess(process_.hProcess, &exitCode);
     return exitCode;
+}
+
+namespace {
+
+INPUT KeyInput(WORD key, WORD unit, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = unit;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+void Send(std::vector<INPUT>& inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+}  // namespace
+
+void PressKeys(const std::vector<WORD>& chord) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : chord) {
+        inputs.push_back(KeyInput(key, 0, 0));
+    }
+    for (auto key = chord.rbegin(); key != chord.rend(); ++key) {
+        inputs.push_back(KeyInput(*key, 0, KEYEVENTF_KEYUP));
+    }
+    Send(inputs);
+}
+
+void TypeText(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    for (const wchar_t unit : text) {
+        inputs.push_back(KeyInput(0, unit, KEYEVENTF_UNICODE));
+        inputs.push_back(KeyInput(0, unit, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+    }
+    Send(inputs);
 }
 
 bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout) {

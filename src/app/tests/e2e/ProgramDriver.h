@@ -29,6 +29,7 @@ public:
     HWND PageOf(int controlId) const { return GetParent(Control(controlId)); }
     HWND TabControl() const;
     std::wstring TabCaption() const;
+    RECT TabItemRect() const;
     int TabCount() const;
 
     void SetText(int id, const std::wstring& text) const;
@@ -46,14 +47,32 @@ public:
     HWND WaitForDialog(const std::wstring& caption,
                        std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
 
+    // The control with the keyboard focus in the program.
+    HWND Focus() const;
+    // Makes the main window the foreground one, which takes the real key input.
+    bool BringToFront() const;
+    // The program's own copy of `bytes`, freed when this object goes; for messages whose
+    // parameter points to data.
+    void* CopyIntoProgram(const void* bytes, size_t size) const;
+    void CopyFromProgram(const void* copy, void* bytes, size_t size) const {
+        ReadProcessMemory(process_.hProcess, copy, bytes, size, nullptr);
+    }
+
     // Leaves the program running when this object goes.
     void Detach();
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const;
 
 private:
     PROCESS_INFORMATION process_{};
+    mutable std::vector<void*> copies_;
     HWND mainWindow_ = nullptr;
 };
+
+// Real key input through SendInput: each key of `chord` goes down in order, then all go up in
+// reverse order.
+void PressKeys(const std::vector<WORD>& chord);
+// Types `text` as characters, one UTF-16 unit after another.
+void TypeText(const std::wstring& text);
 
 // Polls `done` until it holds, for up to `timeout`; whether it came to hold.
 bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout);

@@ -1,0 +1,96 @@
+// The Help command, which opens Help.htm from the program's folder, and the About box.
+// The other Windows headers need <windows.h> first.
+// clang-format off
+#include <windows.h>
+#include <shellapi.h>
+#include <windowsx.h>
+// clang-format on
+
+#include <string>
+#include <string_view>
+
+#include "resource.h"
+#include "ShellState.h"
+
+namespace {
+
+std::wstring ProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+// The characters of `path` up to and including its last backslash; empty when it has none.
+std::wstring FolderOfPath(std::wstring_view path) {
+    const size_t lastBackslash = path.rfind(L'\\');
+    if (lastBackslash == std::wstring_view::npos) {
+        return {};
+    }
+    return std::wstring(path.substr(0, lastBackslash + 1));
+}
+
+bool FileOpensForReading(const wchar_t* path) {
+    const HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    CloseHandle(file);
+    return true;
+}
+
+void ShowError(HWND owner, const wchar_t* text) {
+    MessageBoxW(owner, text, L"Ошибка", MB_ICONHAND | MB_OK);
+}
+
+void OnAboutCommand(HWND dialog, int id, HWND, UINT) {
+    // Escape (IDCANCEL) closes the box as OK does.
+    if (id == IDC_ABOUT_OK || id == IDCANCEL) {
+        EndDialog(dialog, 1);
+    }
+}
+
+INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return TRUE;
+        case WM_CLOSE:
+            EndDialog(dialog, 1);
+            return TRUE;
+        case WM_COMMAND:
+            HANDLE_WM_COMMAND(dialog, wParam, lParam, OnAboutCommand);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
+
+void HelpCommand(HWND window) {
+    const std::wstring folder = FolderOfPath(ProgramPath());
+    const std::wstring helpPath = folder + L"Help.htm";
+    if (!FileOpensForReading(helpPath.c_str())) {
+        ShowError(window, L"Файл справки отсутствует!");
+        return;
+    }
+    // Above 32 when the system's handler for .htm files took the file.
+    const auto opened = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(window, nullptr, helpPath.c_str(), L"", folder.c_str(), SW_SHOWDEFAULT));
+    if (opened <= 32) {
+        ShowError(window,
+                  L"Не удалось открыть файл справки: в системе нет программы для просмотра "
+                  L"файлов .htm.");
+    }
+}
+
+void ShowAboutBox(HWND owner) {
+    DialogBoxParamW(GetWindowInstance(owner), MAKEINTRESOURCEW(IDD_ABOUT), owner, AboutDlgProc, 0);
+}

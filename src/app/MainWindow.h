@@ -1,6 +1,0 @@
-// The main window's procedure.
-#pragma once
-
-#include <windows.h>
-
-LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
