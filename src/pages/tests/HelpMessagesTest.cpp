@@ -13,6 +13,7 @@
 #include "MatrixPage.h"
 #include "uMatrixes.h"
 #include "uPrimer.h"
+#include "uSLU.h"
 #include "Utf8.h"
 
 namespace {
@@ -23,9 +24,9 @@ TEST(HelpFile, NamesEveryMessage) {
     const std::string help{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     const size_t table = help.find("<h2 id=\"messages\">");
     ASSERT_NE(table, std::string::npos);
-    const std::span<const std::string_view> tables[] = {kNumberMessages, kArithmeticFaultMessages,
-                                                        kExpressionMessages, kMatrixMessages,
-                                                        kMatrixPageMessages};
+    const std::span<const std::string_view> tables[] = {
+        kNumberMessages, kArithmeticFaultMessages, kExpressionMessages,
+        kMatrixMessages, kMatrixPageMessages,      kSystemMessages};
     for (const std::span<const std::string_view> messages : tables) {
         for (const std::string_view message : messages) {
             const std::string utf8 = Utf16ToUtf8(FromCp1251(message));
