@@ -1,65 +1,81 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <tuple>
+#include <utility>
 
+#include "CheckCases.h"
 #include "uMatrixes.h"
 
 namespace {
 
-using Operation = std::function<void(const TwoDimDynA&, TwoDimDynA&)>;
-using Binary = void (*)(const TwoDimDynA&, const TwoDimDynA&, TwoDimDynA&);
+const std::string kEnter = "Введите матрицу";
+const std::string kUneven = "Количество элементов в строках матрицы не одинаковое";
 
-Operation With(Binary operation, const TwoDimDynA& b) {
-    return [operation, b](const TwoDimDynA& a, TwoDimDynA& c) { operation(a, b, c); };
-}
-Operation ByNumber(Extended factor) {
-    return [factor](const TwoDimDynA& a, TwoDimDynA& c) { MatrixByNumber(a, c, factor); };
-}
-Operation Power(int32_t exponent) {
-    return [exponent](const TwoDimDynA& a, TwoDimDynA& c) { MatrixPower(a, exponent, c); };
-}
-Operation ColumnReplaced(size_t k, const ArrayOfExtended& v) {
-    return [k, v](const TwoDimDynA& a, TwoDimDynA& c) { ReplaceColumn(a, v, k, c); };
+// A run of spaces shrinks to one; the spaces after an LF, the one before a CR and a final space
+// go, whatever came before.
+TEST(CompactSpaces, KeepsOneSpaceBetweenNumbersOnly) {
+    using Compacted = std::pair<std::string, std::string>;
+    for (auto [text, compacted] :
+         {Compacted("  1   2  ", " 1 2"), Compacted("1  \r\n  2 \r3", "1\r\n2\r3"),
+          Compacted("1 \n  2", "1 \n2"), Compacted(" \r \r", "\r\r"),
+          Compacted("1 \r \r\n 2  ", "1\r\r\n2")}) {
+        CompactSpaces(text);
+        EXPECT_EQ(text, compacted);
+    }
 }
 
-const TwoDimDynA kSquare = {{1, 2}, {3, 4}};
-const TwoDimDynA kTwoByThree = {{1, 2, 3}, {4, 5, 6}};
-const TwoDimDynA kShear = {{1, 1}, {0, 1}};
+// Nothing to read, then the characters of the whole text, then every number in text order, then
+// the rows' counts.
+TEST(CheckMatrix, NamesTheFirstFault) {
+    ExpectChecks(CheckMatrix,
+                 {Rejected("", kEnter), Rejected("   ", kEnter), Rejected("\r\n", kEnter),
+                  Rejected("1,5", kInvalid + ","), Rejected("1..2 x", kInvalid + "x"),
+                  Rejected("\r\n x", kInvalid + "x"), Rejected("1 -.5 1.2.3", kSign),
+                  Rejected("1 2\r\n3\r\n4.5.6", kPoint), Rejected("1 2\r\n3 4\r\n", kUneven),
+                  Rejected("1 2\r\n\r\n3 4", kUneven), Rejected("\r\n1 2", kUneven),
+                  Rejected("1\n2\r\n3 4", kUneven), Rejected("1 2\r\n3 4\n5", kUneven)});
+}
 
-TEST(MatrixOperations, GiveTheirMatrix) {
-    const std::tuple<const char*, TwoDimDynA, Operation, TwoDimDynA> cases[] = {
-        {"sum", kSquare, With(MatrixSum, {{10, 20}, {30, 40}}), {{11, 22}, {33, 44}}},
-        {"difference", {{5, 7.5L}}, With(MatrixDifference, {{1, 9}}), {{4, -1.5L}}},
-        {"2x3*3x2", kTwoByThree, With(MatrixProduct, {{1, 0}, {0, 1}, {1, 1}}), {{4, 5}, {10, 11}}},
-        // Four columns of C at a time, then the one left over.
-        {"2x1*1x5",
-         {{1}, {2}},
-         With(MatrixProduct, {{1, 2, 3, 4, 5}}),
-         {{1, 2, 3, 4, 5}, {2, 4, 6, 8, 10}}},
-        {"byMinusOne", {{1, -2}, {3.5L, 0}}, ByNumber(-1), {{-1, 2}, {-3.5L, 0}}},
-        {"transpose", kTwoByThree, Transpose, {{1, 4}, {2, 5}, {3, 6}}},
-        {"powerThree", kShear, Power(3), {{1, 3}, {0, 1}}},
-        {"powerOne", kShear, Power(1), kShear},
-        {"powerZero", kSquare, Power(0), {{1, 0}, {0, 1}}},
-        {"replaceColumn1", kSquare, ColumnReplaced(1, {5, 6}), {{1, 5}, {3, 6}}},
+// As the page does it: compacted, checked, read. CR alone ends a row; LF separates numbers.
+TEST(ParseMatrix, ReadsEveryElementOfAnAcceptedText) {
+    const std::pair<std::string, TwoDimDynA> cases[] = {
+        {"1 2\r3 4", {{1, 2}, {3, 4}}},
+        {"+5 -5", {{5, -5}}},
+        {"1\n2", {{1, 2}}},
+        {" 1\r\n2\r\n3", {{1}, {2}, {3}}},
     };
-    for (const auto& [name, a, operation, expected] : cases) {
-        TwoDimDynA c = {{9}};  // whatever the output held is replaced
-        operation(a, c);
-        EXPECT_EQ(c, expected) << name;
+    for (const auto& [text, matrix] : cases) {
+        ExpectChecks(CheckMatrix, {Accepted(text)});
+        std::string compacted = text;
+        CompactSpaces(compacted);
+        TwoDimDynA parsed = {{9, 9, 9}};
+        ParseMatrix(compacted, parsed);
+        EXPECT_EQ(parsed, matrix) << text;
     }
 }
 
-TEST(MatrixShapes, AreTold) {
-    using Shapes = std::tuple<TwoDimDynA, TwoDimDynA, bool, bool>;
-    for (const auto& [a, b, sameSize, aSquare] :
-         {Shapes(kSquare, kTwoByThree, false, true),
-          Shapes(kTwoByThree, {{1, 2}, {3, 4}, {5, 6}}, false, false),
-          Shapes({{7}}, {{8}}, true, true)}) {
-        EXPECT_EQ(SameSize(a, b), sameSize);
-        EXPECT_EQ(IsSquare(a), aSquare);
+TEST(MatrixToText, AlignsTheColumnsAndIndentsTheLaterRows) {
+    const std::tuple<TwoDimDynA, int, const char*> cases[] = {
+        {{{1, -2.5L, 3}, {10, 4, 5}}, 0, "  1 -2.5     3\r\n 10    4     5"},
+        {{{1, 2}, {3, 4}}, 5, " 1 2\r\n      3 4"},
+        {{{1, 2}, {3, 4}}, -3, " 1 2\r\n 3 4"},
+    };
+    for (const auto& [matrix, indent, expected] : cases) {
+        std::string text = "old";
+        MatrixToText(matrix, text, indent);
+        EXPECT_EQ(text, expected);
     }
+}
+
+// The product takes four columns of C at a time, then the one left over.
+TEST(MatrixOperations, GiveTheirMatrix) {
+    TwoDimDynA c = {{9}};  // whatever the output held is replaced
+    MatrixProduct({{1}, {2}}, {{1, 2, 3, 4, 5}}, c);
+    EXPECT_EQ(c, (TwoDimDynA{{1, 2, 3, 4, 5}, {2, 4, 6, 8, 10}}));
+    MatrixPower({{1, 1}, {0, 1}}, 3, c);
+    EXPECT_EQ(c, (TwoDimDynA{{1, 3}, {0, 1}}));
+    MatrixPower({{1, 2}, {3, 4}}, 0, c);
+    EXPECT_EQ(c, (TwoDimDynA{{1, 0}, {0, 1}}));
 }
 
 }  // namespace
