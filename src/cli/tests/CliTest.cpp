@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "Cli.h"
 
@@ -17,12 +18,9 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
     const std::string square =
         (std::filesystem::temp_directory_path() / "nerolith-cli.txt").string();
     std::ofstream(square, std::ios::binary) << "1 2\n3 4\n";
-    const struct {
-        std::vector<std::string> arguments;
-        std::string input;  // standard input, for "-"
-        std::string shown;  // the output, or for a usage error (status 2) a part of the error
-        int status;
-    } cases[] = {
+    // The arguments, standard input (for "-"), the output or for a usage error (status 2) a part
+    // of the error text, and the exit status.
+    const std::tuple<std::vector<std::string>, std::string, std::string, int> cases[] = {
         {{"expr", "2*(3-1.5)/4"}, "", "0.75\n", 0},
         {{"det", square}, "", "-2\n", 0},
         {{"add", "-", square}, "1 1\n1 1\n", " 2 3\n 4 5\n", 0},
@@ -39,18 +37,18 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
         {{"pow", square, "100"}, "", Utf8(u8"не более 2 символов: 100"), 2},
         {{"add", square, square + ".missing"}, "", square + ".missing", 2},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.arguments));
-        std::istringstream in(c.input);
+    for (const auto& [arguments, input, shown, status] : cases) {
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        std::istringstream in(input);
         std::ostringstream out;
         std::ostringstream err;
-        EXPECT_EQ(RunCli(c.arguments, in, out, err), c.status);
-        if (c.status == 2) {
+        EXPECT_EQ(RunCli(arguments, in, out, err), status);
+        if (status == 2) {
             EXPECT_EQ(out.str(), "");
-            EXPECT_NE(err.str().find(c.shown), std::string::npos) << err.str();
+            EXPECT_NE(err.str().find(shown), std::string::npos) << err.str();
             EXPECT_NE(err.str().find("nerolith-cli --help"), std::string::npos) << err.str();
         } else {
-            EXPECT_EQ(out.str(), c.shown);
+            EXPECT_EQ(out.str(), shown);
             EXPECT_EQ(err.str(), "");
         }
     }

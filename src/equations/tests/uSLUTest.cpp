@@ -80,10 +80,6 @@ TEST(SolveByCramer, WritesTheReport) {
                  "       1 -1 ) = -10\r\n\r\nx = ( 2 7\r\n      1 1 ) = -5\r\n\r\nОтвет:\r\n"
                  "x1 = 2\r\nx = 1\r\n",
                  false);
-    bool isMessage = true;
-    EXPECT_TRUE(
-        SolveByCramer(DiagonalSystem(100), isMessage).ends_with("\r\nx99 = 99\r\nx100 = 100\r\n"));
-    EXPECT_FALSE(isMessage);
 }
 
 // The free terms raising the rank or not tell no solution from infinitely many, on the numbers
@@ -106,12 +102,12 @@ TEST(SolveByCramer, AnswersInOneLineWhenThereIsNoSingleSolution) {
           Answered("x+y=1\r\nx+1.00000000000000000001y=2", "Определитель слишком близок к нулю")}) {
         ExpectSolved(text, message, true);
     }
-    // D of about 1E-19, and a D that one of the primes behind the verdict divides.
-    for (const char* text :
-         {"0.1x+0.3y=1\r\n0.3x+0.900000000000000001y=3", "2305843009213693951x=1"}) {
+    // D of about 1E-19, a D that one of the primes behind the verdict divides, 100 unknowns.
+    for (const std::string& text : {std::string("0.1x+0.3y=1\r\n0.3x+0.900000000000000001y=3"),
+                                    std::string("2305843009213693951x=1"), DiagonalSystem(100)}) {
         bool isMessage = true;
         SolveByCramer(text, isMessage);
-        EXPECT_FALSE(isMessage) << text;
+        EXPECT_FALSE(isMessage) << text.substr(0, 80);
     }
 }
 

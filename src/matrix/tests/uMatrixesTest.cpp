@@ -32,11 +32,10 @@ TEST(CompactSpaces, KeepsOneSpaceBetweenNumbersOnly) {
 // the rows' counts.
 TEST(CheckMatrix, NamesTheFirstFault) {
     ExpectChecks(CheckMatrix,
-                 {Rejected("", kEnter), Rejected("   ", kEnter), Rejected("\r\n", kEnter),
-                  Rejected("1,5", kInvalid + ","), Rejected("1..2 x", kInvalid + "x"),
-                  Rejected("\r\n x", kInvalid + "x"), Rejected("1 -.5 1.2.3", kSign),
-                  Rejected("1 2\r\n3\r\n4.5.6", kPoint), Rejected("1 2\r\n3 4\r\n", kUneven),
-                  Rejected("1 2\r\n\r\n3 4", kUneven), Rejected("\r\n1 2", kUneven),
+                 {Rejected("", kEnter), Rejected("\r\n", kEnter),
+                  Rejected("1..2 x", kInvalid + "x"), Rejected("\r\n x", kInvalid + "x"),
+                  Rejected("1 -.5 1.2.3", kSign), Rejected("1 2\r\n3\r\n4.5.6", kPoint),
+                  Rejected("1 2\r\n3 4\r\n", kUneven), Rejected("\r\n1 2", kUneven),
                   Rejected("1\n2\r\n3 4", kUneven), Rejected("1 2\r\n3 4\n5", kUneven)});
 }
 

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "ArithmeticFaults.h"
 #include "BoxText.h"
@@ -27,20 +28,17 @@ std::string Bytes(const char8_t* text) {
 TEST(BoxText, MapsEachCharacterAndKeepsTheFirstThatHasNoByte) {
     const std::string u(1, kUnmappedByte);
     const std::u16string loneHalf(1, char16_t{0xD800});
-    const struct {
-        std::u16string text;
-        std::string bytes;
-        std::u16string firstUnmapped;
-    } cases[] = {
+    // A box's text, its bytes, and the first character that has none.
+    const std::tuple<std::u16string, std::string, std::u16string> cases[] = {
         {u"Матрица ЁёЯя № — «» €\r\n", "Матрица ЁёЯя № — «» €\r\n", u""},
         {u"a中b字", "a" + u + "b" + u, u"中"},
         {u"x\U0001F600y中", "x" + u + "y" + u, u"\U0001F600"},  // a surrogate pair is one character
         {loneHalf + u"1", u + "1", loneHalf},
     };
-    for (const auto& c : cases) {
-        const Cp1251Text text = ToCp1251(c.text);
-        EXPECT_EQ(text.bytes, c.bytes);
-        EXPECT_EQ(text.firstUnmapped, c.firstUnmapped);
+    for (const auto& [text, bytes, firstUnmapped] : cases) {
+        const Cp1251Text converted = ToCp1251(text);
+        EXPECT_EQ(converted.bytes, bytes);
+        EXPECT_EQ(converted.firstUnmapped, firstUnmapped);
     }
     EXPECT_EQ(FromCp1251("Матрица ЁёЯя № — «» €\r\n"), u"Матрица ЁёЯя № — «» €\r\n");
 }
@@ -98,11 +96,8 @@ TEST(Pages, ShowTheResultTheCheckMessageOrTheFault) {
     const std::u16string huge = u"1" + std::u16string(3000, u'0');  // D = 1E6000 - 1
     const std::u16string badB = u"1 2\r\n3 \U0001F600";
     const std::u16string faultOfB = u"Недопустимый символ: \U0001F600";
-    const struct {
-        PageAnswer answer;
-        std::u16string text;
-        bool isMessage;
-    } cases[] = {
+    // A page's answer, the text it shows and whether that is a message.
+    const std::tuple<PageAnswer, std::u16string, bool> cases[] = {
         {ExpressionPageAnswer(u"2*(3-1.5)/4"), u"0.75", false},
         {ExpressionPageAnswer(u"ж+中"), u"Недопустимый символ: ж", true},
         {ExpressionPageAnswer(u"1/0"), u"Деление на ноль", true},
@@ -138,8 +133,9 @@ TEST(Pages, ShowTheResultTheCheckMessageOrTheFault) {
         {Matrix(Op::Transpose, u"1", badB), u" 1", false},
         {Matrix(Op::Power, u"1 ∞ 2", badB, u"-1"), u"Недопустимый символ: ∞", true}};
     for (size_t i = 0; i < std::size(cases); ++i) {
-        EXPECT_EQ(cases[i].answer.text, cases[i].text) << "row " << i;
-        EXPECT_EQ(cases[i].answer.isMessage, cases[i].isMessage) << "row " << i;
+        const auto& [answer, text, isMessage] = cases[i];
+        EXPECT_EQ(answer.text, text) << "row " << i;
+        EXPECT_EQ(answer.isMessage, isMessage) << "row " << i;
     }
 }
 
