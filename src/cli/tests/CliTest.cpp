@@ -38,11 +38,10 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
         {{"add", square, square + ".missing"}, "", square + ".missing", 2},
     };
     for (const auto& [arguments, input, shown, status] : cases) {
-        SCOPED_TRACE(testing::PrintToString(arguments));
         std::istringstream in(input);
         std::ostringstream out;
         std::ostringstream err;
-        EXPECT_EQ(RunCli(arguments, in, out, err), status);
+        EXPECT_EQ(RunCli(arguments, in, out, err), status) << testing::PrintToString(arguments);
         if (status == 2) {
             EXPECT_EQ(out.str(), "");
             EXPECT_NE(err.str().find(shown), std::string::npos) << err.str();

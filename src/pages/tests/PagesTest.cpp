@@ -31,7 +31,6 @@ TEST(BoxText, MapsEachCharacterAndKeepsTheFirstThatHasNoByte) {
     // A box's text, its bytes, and the first character that has none.
     const std::tuple<std::u16string, std::string, std::u16string> cases[] = {
         {u"Матрица ЁёЯя № — «» €\r\n", "Матрица ЁёЯя № — «» €\r\n", u""},
-        {u"a中b字", "a" + u + "b" + u, u"中"},
         {u"x\U0001F600y中", "x" + u + "y" + u, u"\U0001F600"},  // a surrogate pair is one character
         {loneHalf + u"1", u + "1", loneHalf},
     };
@@ -98,7 +97,6 @@ TEST(Pages, ShowTheResultTheCheckMessageOrTheFault) {
     const std::u16string faultOfB = u"Недопустимый символ: \U0001F600";
     // A page's answer, the text it shows and whether that is a message.
     const std::tuple<PageAnswer, std::u16string, bool> cases[] = {
-        {ExpressionPageAnswer(u"2*(3-1.5)/4"), u"0.75", false},
         {ExpressionPageAnswer(u"ж+中"), u"Недопустимый символ: ж", true},
         {ExpressionPageAnswer(u"1/0"), u"Деление на ноль", true},
         {ExpressionPageAnswer(u"1/2"), u"0.5", false},
@@ -109,7 +107,6 @@ TEST(Pages, ShowTheResultTheCheckMessageOrTheFault) {
         {EquationsPageAnswer(u"x+y=1\r\nx+y=2"), u"Не имеет решения", true},
         {EquationsPageAnswer(u"x=1\r\ny=\U0001F600"), u"Недопустимый символ: \U0001F600", true},
         {EquationsPageAnswer(huge + u"x+y=1\r\nx+" + huge + u"y=2"), u"Переполнение", true},
-        {Matrix(Op::Determinant, square), u"-2", false},
         {Matrix(Op::Sum, square, u"10 20\r\n30 40"), u" 11 22\r\n 33 44", false},
         {Matrix(Op::Difference, square, u"1 1\r\n1 1"), u" 0 1\r\n 2 3", false},
         {Matrix(Op::Transpose, u"  1   2  \r\n 3 4  "), u" 1 3\r\n 2 4", false},
