@@ -16,8 +16,9 @@ namespace {
 const std::string kFreeTerm = "Свободный член без должен записываться справа от знака \"=\"";
 const std::string kBadName = "Ошибка в написании уравнения";
 
-// The characters of the whole text first (the х of "х=1" is Cyrillic), then the lines in order;
-// in a line the "=" signs, each term of the left side in order, then the right side.
+// The characters of the whole text first (the х of "х=1" is Cyrillic), then the lines in order,
+// an LF alone joining its neighbours; in a line the "=" signs, each term of the left side in
+// order, then the right side.
 TEST(CheckSystem, NamesTheFirstFault) {
     ExpectChecks(
         CheckSystem,
