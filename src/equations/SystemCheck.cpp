@@ -7,8 +7,6 @@
 
 namespace {
 
-const char* const kFreeTermOnLeft = "Свободный член без должен записываться справа от знака \"=\"";
-
 bool IsLatinLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -93,19 +91,19 @@ bool CheckEquation(std::string_view line, std::string& message) {
         }
     }
     if (equalsCount == 0) {
-        message = "Нету знака \"=\"";
+        message = kSystemMessages[kNoEquals];
         return false;
     }
     if (equalsCount > 1) {
-        message = "Более одного знака \"=\"";
+        message = kSystemMessages[kSeveralEquals];
         return false;
     }
     if (equalsPosition + 1 == line.size()) {
-        message = "Нету выражения после знака \"=\"";
+        message = kSystemMessages[kNothingAfterEquals];
         return false;
     }
     if (equalsPosition == 0) {
-        message = kFreeTermOnLeft;
+        message = kSystemMessages[kFreeTermOnLeft];
         return false;
     }
     for (const std::string_view term : SplitTerms(line, equalsPosition)) {
@@ -126,12 +124,12 @@ bool CheckTerm(std::string_view term, std::string& message) {
     const std::string_view name = term.substr(coefficientLength);
     for (const char c : name) {
         if (!IsLatinLetter(c) && !IsDigit(c)) {
-            message = "Ошибка в написании уравнения";
+            message = kSystemMessages[kMiswritten];
             return false;
         }
     }
     if (name.empty()) {
-        message = kFreeTermOnLeft;
+        message = kSystemMessages[kFreeTermOnLeft];
         return false;
     }
     return true;

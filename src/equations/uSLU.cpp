@@ -9,7 +9,9 @@ namespace {
 // and more than a box can show.
 constexpr size_t kLargestSolvedOrder = 100;
 
-const char* const kNoUniqueSolution = "Система не имеет единственного решения";
+std::string MessageText(SystemFault fault) {
+    return std::string(kSystemMessages[fault]);
+}
 
 // "label( matrix ) = determinant", then an empty line; the matrix's later rows stand under
 // its first.
@@ -54,13 +56,13 @@ std::string SolveByCramer(const std::string& text, bool& isMessage) {
     const size_t equations = system.freeTerms.size();
     isMessage = true;
     if (unknowns > equations) {
-        return kNoUniqueSolution;
+        return MessageText(kNoUniqueSolution);
     }
     if (unknowns < equations) {
-        return "Дано лишнее уравнение. Уберите одно из равенств";
+        return MessageText(kExtraEquation);
     }
     if (unknowns > kLargestSolvedOrder) {
-        return "Слишком много неизвестных: не более " + std::to_string(kLargestSolvedOrder);
+        return MessageText(kTooManyUnknowns) + std::to_string(kLargestSolvedOrder);
     }
     // Read before the verdict: a number beyond the binary range overflows whatever the system.
     const TwoDimDynA coefficients = CoefficientMatrix(system);
@@ -69,12 +71,13 @@ std::string SolveByCramer(const std::string& text, bool& isMessage) {
     // many.
     const SystemRanks ranks = ExactRanks(system);
     if (ranks.coefficients < unknowns) {
-        return ranks.withFreeTerms > ranks.coefficients ? "Не имеет решения" : kNoUniqueSolution;
+        return MessageText(ranks.withFreeTerms > ranks.coefficients ? kNoSolution
+                                                                    : kNoUniqueSolution);
     }
     // D of the typed numbers is not zero, but its binary value may be: then no quotient exists.
     const Extended determinant = Determinant(coefficients);
     if (determinant == 0) {
-        return "Определитель слишком близок к нулю";
+        return MessageText(kDeterminantNearZero);
     }
     isMessage = false;
     return CramerReport(coefficients, freeTerms, system.names, determinant);

@@ -15,49 +15,6 @@ const std::string kClose = "Ошибка \")\"";
 const std::string kUnclosed = "Ошибка \"()\"";
 const std::string kOpen = "Ошибка \"(\"";
 
-// The characters first, then the parentheses, then the operators and numbers.
-TEST(CheckExpression, NamesTheFirstFault) {
-    ExpectChecks(
-        CheckExpression,
-        {Rejected("1 + 2", kInvalid + " "), Rejected("(1+x)*(2", kInvalid + "x"),
-         Rejected("2+ж", kInvalid + "ж"), Rejected(")1(", kClose), Rejected(")(", kClose),
-         Rejected("((1)", kUnclosed), Rejected("(1.)*(2", kUnclosed), Rejected("(1)2", kClose),
-         Rejected("(1).5", kClose), Rejected("(1+)2", kClose), Rejected("2(1)", kOpen),
-         Rejected("(1)(2)", kOpen), Rejected(".(1)", kOpen), Rejected("2(1+)", kOperator)});
-    ExpectChecks(
-        CheckExpression,
-        {Rejected("*5", kLeadingProduct), Rejected("/5", kLeadingProduct),
-         Rejected("(*5)", kLeadingProduct), Rejected("*+5", kOperator), Rejected("5+", kOperator),
-         Rejected("5*", kOperator), Rejected("(5-)", kOperator), Rejected("5+*3", kOperator),
-         Rejected("2*-3", kOperator), Rejected("1--2", kOperator), Rejected("1..2+*3", kPoint)});
-    ExpectChecks(CheckFlatExpression, {Accepted("1.5*2-3/4"), Rejected("(1)", kInvalid + "(")});
-}
-
-using Valued = std::pair<std::string, const char*>;
-
-// Each text is accepted and has the value.
-void ExpectValues(std::initializer_list<Valued> cases) {
-    for (const auto& [text, value] : cases) {
-        ExpectChecks(CheckExpression, {Accepted(text)});
-        EXPECT_EQ(RealToText(EvaluateExpression(text)), value) << text.substr(0, 20);
-    }
-}
-
-TEST(EvaluateExpression, GivesTheValueOfAnAcceptedText) {
-    ExpectValues({Valued("", "0"), Valued("()", "0"), Valued("(())", "0"), Valued("((1+2)*3)", "9"),
-                  Valued("2*(3-1.5)/4", "0.75"), Valued("2+3*4-5/5", "13"), Valued("8/2/2", "2"),
-                  Valued("-5+3", "-2"), Valued("1/3", "0.333333333333333"), Valued("1/3*3", "1"),
-                  Valued("100000*100000", "10000000000"),
-                  Valued("999999999*999999999", "9.99999998E17"), Valued("0.00001*3", "3E-5"),
-                  Valued("1-0.00001*3", "0.99997"), Valued("100000*100000*100000*100000", "1E20"),
-                  // A negative group's minus goes to the operator before it or to its product term.
-                  Valued("2*(-3)", "-6"), Valued("(-5)", "-5"), Valued("-(2)", "-2"),
-                  Valued("-(1-3)", "2"), Valued("1+3*(-2)", "-5"), Valued("2/(-4)*3", "-1.5"),
-                  Valued("1-2*(0-3)*(0-1)", "-5"), Valued("1-(0-2)", "3"),
-                  Valued("2*(0-3)*(0-1)", "6"), Valued("1/(0-2)/(0-2)", "0.25"),
-                  Valued("-(0-1)*(0-1)", "-1"), Valued("(-(0-2)*(0-3))", "-6")});
-}
-
 std::string Nested(const std::string& opening, const std::string& inside, size_t depth) {
     std::string text;
     for (size_t i = 0; i < depth; ++i) {
@@ -66,26 +23,49 @@ std::string Nested(const std::string& opening, const std::string& inside, size_t
     return text + inside + std::string(depth, ')');
 }
 
-TEST(Expression, TenThousandNestedGroups) {
-    const size_t depth = 10000;
-    const std::string ones = Nested("(", "1", depth);
-    const std::string unclosed = ones.substr(0, 2 * depth);
-    ExpectValues({Valued(ones, "1"), Valued(Nested("-(", "1", depth), "1"),
-                  Valued(Nested("-(", "1", depth + 1), "-1"),
-                  Valued(Nested("(2*", "1", depth), "1.99506311688076E3010")});
-    ExpectChecks(CheckExpression, {Rejected(Nested("(", "1+", depth), kOperator),
-                                   Rejected(unclosed, kUnclosed), Rejected(ones + "(1)", kOpen)});
+constexpr size_t kDepth = 10000;
+
+// The characters and the parentheses' balance first, then each group in the order of its ")",
+// then the rest, each read as a flat text from left to right.
+TEST(CheckExpression, NamesTheFirstFault) {
+    ExpectChecks(
+        CheckExpression,
+        {Rejected(")1(", kClose), Rejected("(1+x)*(2", kInvalid + "x"), Rejected("((1)", kUnclosed),
+         Rejected("(1.)*(2", kUnclosed), Rejected("1 + 2", kInvalid + " "),
+         Rejected("(1)2", kClose), Rejected("(1+)2", kClose), Rejected("2(1)", kOpen),
+         Rejected("(1)(2)", kOpen), Rejected("2(1+)", kOperator), Rejected("*5", kLeadingProduct),
+         Rejected("(*5)", kLeadingProduct), Rejected("*+5", kOperator), Rejected("5+", kOperator),
+         Rejected("2*-3", kOperator), Rejected("1..2+*3", kPoint),
+         Rejected(Nested("(", "1+", kDepth), kOperator),
+         Rejected(Nested("(", "1", kDepth) + "(", kUnclosed),
+         Rejected(Nested("(", "1", kDepth) + "(1)", kOpen)});
+    ExpectChecks(CheckFlatExpression, {Accepted("1.5*2-3/4"), Rejected("(1)", kInvalid + "(")});
 }
 
+// Each text is accepted and has the value; ten thousand nested groups too.
+TEST(EvaluateExpression, GivesTheValueOfAnAcceptedText) {
+    using Valued = std::pair<std::string, const char*>;
+    for (const auto& [text, value] :
+         {Valued("", "0"), Valued("(())", "0"), Valued("2+3*4-5/5", "13"), Valued("8/2/2", "2"),
+          Valued("1-0.00001*3", "0.99997"),
+          // A negative group's minus goes to the operator before it or to its product term.
+          Valued("-(1-3)", "2"), Valued("1-(0-2)", "3"), Valued("2/(-4)*3", "-1.5"),
+          Valued("1-2*(0-3)*(0-1)", "-5"), Valued("1/(0-2)/(0-2)", "0.25"),
+          Valued("(-(0-2)*(0-3))", "-6"), Valued(Nested("(", "1", kDepth), "1"),
+          Valued(Nested("-(", "1", kDepth), "1"), Valued(Nested("-(", "1", kDepth + 1), "-1"),
+          Valued(Nested("(2*", "1", kDepth), "1.99506311688076E3010")}) {
+        ExpectChecks(CheckExpression, {Accepted(text)});
+        EXPECT_EQ(RealToText(EvaluateExpression(text)), value) << text.substr(0, 20);
+    }
+}
+
+// A division by zero is noted, also where the quotient is NaN; 0/1 and an overflow are not.
 TEST(EvaluateExpression, NotesDivisionByZeroAndLeavesOverflowFlagged) {
     const std::string huge(4000, '9');
-    const std::string overflowing = huge + "*" + huge;
     using Faulted = std::pair<std::string, const char*>;
     for (const auto& [text, message] :
-         {Faulted("1/0", "Деление на ноль"), Faulted("0/0", "Деление на ноль"),
-          Faulted("1/(2-2)", "Деление на ноль"), Faulted("1/(0*(0-1))", "Деление на ноль"),
-          Faulted("2/0.0*0", "Деление на ноль"), Faulted(overflowing, "Переполнение"),
-          Faulted("0/1", "")}) {
+         {Faulted("0/0", "Деление на ноль"), Faulted("1/(0*(0-1))", "Деление на ноль"),
+          Faulted(huge + "*" + huge, "Переполнение"), Faulted("0/1", "")}) {
         ClearArithmeticFaults();
         EvaluateExpression(text);
         EXPECT_EQ(ArithmeticFaultMessage(), message) << text.substr(0, 20);

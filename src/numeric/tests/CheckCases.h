@@ -11,10 +11,7 @@ inline const std::string kInvalid = "Недопустимый символ: ";
 inline const std::string kPoint = "Ошибка: \".\"";
 inline const std::string kSign = "Ошибка: \"+,-\"";
 
-struct CheckCase {
-    std::string text;
-    std::string message;  // empty: accepted
-};
+using CheckCase = std::pair<std::string, std::string>;  // a text and its message, "" if accepted
 
 inline CheckCase Accepted(std::string text) {
     return {std::move(text), ""};
@@ -27,9 +24,9 @@ inline CheckCase Rejected(std::string text, std::string message) {
 // An accepted text leaves the message as it was; a rejected one sets it to the first fault's.
 template <typename Check>
 void ExpectChecks(Check check, std::initializer_list<CheckCase> cases) {
-    for (const CheckCase& c : cases) {
+    for (const auto& [text, expected] : cases) {
         std::string message = "untouched";
-        EXPECT_EQ(check(c.text, message), c.message.empty()) << c.text;
-        EXPECT_EQ(message, c.message.empty() ? "untouched" : c.message) << c.text;
+        EXPECT_EQ(check(text, message), expected.empty()) << text.substr(0, 40);
+        EXPECT_EQ(message, expected.empty() ? "untouched" : expected) << text.substr(0, 40);
     }
 }
