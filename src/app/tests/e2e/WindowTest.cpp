@@ -1,61 +1,201 @@
-// The main window: its frame, the page buttons on the left and the pages in the tab control.
-#include "NerolithTest.h"
+// The main window and its pages, by mouse and by keyboard: the page switch, the buttons, the
+// Tab order and the names screen readers give the controls, the keys in the boxes.
+#include <string>
+#include <vector>
+
+#include "ProgramDriver.h"
 #include "resource.h"
 
 namespace {
 
 struct Page {
-    int buttonId;
+    int button;
     const wchar_t* caption;
-    int inputId;
+    int firstBox, resultBox;
+    const wchar_t* pose;
 };
 
-constexpr Page kPages[] = {{IDC_PAGE_EXPRESSION, L"Примеры", IDC_EXPRESSION_INPUT},
-                           {IDC_PAGE_MATRIX, L"Матрицы", IDC_MATRIX_A},
-                           {IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDC_EQUATIONS_INPUT}};
+constexpr Page kPages[] = {
+    {IDC_PAGE_EXPRESSION, L"Примеры", IDC_EXPRESSION_INPUT, IDC_EXPRESSION_RESULT, L"expression"},
+    {IDC_PAGE_MATRIX, L"Матрицы", IDC_MATRIX_A, IDC_MATRIX_RESULT, L"matrix"},
+    {IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDC_EQUATIONS_INPUT, IDC_EQUATIONS_RESULT,
+     L"equations"}};
 
-using WindowTest = NerolithTest;
-
-// Its rectangles are checked at every display scale (LayoutTest).
-TEST_F(WindowTest, HasItsTitleMenuAndAFixedSize) {
-    EXPECT_EQ(TextOf(program.MainWindow()), L"Nerolith");
-    EXPECT_NE(GetMenu(program.MainWindow()), nullptr);
-    const LONG style = GetWindowLongW(program.MainWindow(), GWL_STYLE);
-    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_MAXIMIZEBOX),
-              WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX)
-        << "a window that cannot be resized or maximised";
-    for (const Page& page : kPages) {
-        EXPECT_EQ(program.Text(page.buttonId), page.caption);
-        EXPECT_EQ(GetParent(program.PageOf(page.inputId)), program.TabControl());
+// The chosen page alone is shown, its button alone checked, and the single tab names it.
+void ExpectShown(const NerolithProcess& program, size_t chosen) {
+    EXPECT_EQ(SendMessageW(program.TabControl(), TCM_GETITEMCOUNT, 0, 0), 1);
+    EXPECT_EQ(program.TabCaption(), kPages[chosen].caption);
+    for (size_t page = 0; page < std::size(kPages); ++page) {
+        EXPECT_EQ(IsWindowVisible(GetParent(program.Control(kPages[page].firstBox))) != FALSE,
+                  page == chosen);
+        EXPECT_EQ(program.IsChecked(kPages[page].button), page == chosen);
     }
 }
 
-// Each button, clicked from every page and from its own: its page alone is shown, its button
-// alone checked, the single tab names it, and no box loses its text.
-TEST_F(WindowTest, ShowsTheChosenPageAndKeepsEveryBoxText) {
-    const TypedBoxes typed = {
-        {IDC_EXPRESSION_INPUT, L"2*(3-1)"}, {IDC_EXPRESSION_RESULT, L"своё"},
-        {IDC_MATRIX_A, L"1 2\r\n3 4"},      {IDC_MATRIX_EXPONENT, L"3"},
-        {IDC_EQUATIONS_INPUT, L"x+y=2"},    {IDC_EQUATIONS_RESULT, L"заметка"}};
-    for (const auto& [id, text] : typed) {
-        program.SetText(id, text);
+// The name a screen reader gives the control, read through oleacc as one would.
+std::wstring AccessibleName(HWND control) {
+    IAccessible* accessible = nullptr;
+    // __uuidof: the import library's IID_IAccessible would be the address of a thunk.
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return L"(no accessible object)";
     }
-    const auto expectShown = [&](const Page& chosen) {
-        EXPECT_EQ(program.TabCount(), 1);
-        EXPECT_EQ(program.TabCaption(), chosen.caption);
-        for (const Page& page : kPages) {
-            EXPECT_EQ(IsWindowVisible(program.PageOf(page.inputId)) != FALSE, &page == &chosen);
-            EXPECT_EQ(program.IsChecked(page.buttonId), &page == &chosen);
-        }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring text = SUCCEEDED(accessible->get_accName(self, &name)) && name
+                            ? std::wstring(name, SysStringLen(name))
+                            : L"(no name)";
+    SysFreeString(name);
+    accessible->Release();
+    return text;
+}
+
+using WindowTest = NerolithTest;
+
+// Each button, clicked from every page and from its own, shows its page; no box loses its text.
+TEST_F(WindowTest, ShowsThePageOfTheButtonClicked) {
+    program.SetText(IDC_MATRIX_A, L"1 2");
+    ExpectShown(program, 0);
+    for (const size_t chosen : {1, 1, 2, 2, 0, 0, 2, 1, 0}) {
+        SCOPED_TRACE(chosen);
+        program.Click(kPages[chosen].button);
+        ExpectShown(program, chosen);
+    }
+    EXPECT_EQ(program.Text(IDC_MATRIX_A), L"1 2");
+}
+
+// Each button reads its page's boxes and puts the page's answer in place of the result box's
+// text; the boxes keep theirs. A long text is read and written whole.
+TEST_F(WindowTest, EachButtonShowsItsAnswer) {
+    const std::wstring a = L"1 2\r\n3 4";
+    std::wstring row = L"100";
+    std::wstring column = L" 100";
+    for (int n = 1; n < 1300; ++n) {
+        row += L" 100";
+        column += L"\r\n 100";
+    }
+    program.SetText(IDC_MATRIX_B, L"1 1\r\n1 1");
+    program.SetText(IDC_MATRIX_EXPONENT, L"2");
+    program.SetText(IDC_MATRIX_FACTOR, L"3");
+    const struct {
+        size_t page;
+        int box;
+        std::wstring input;
+        int button;
+        std::wstring result;
+    } rows[] = {{0, IDC_EXPRESSION_INPUT, L"2*(3-1.5)/4", IDC_EXPRESSION_SOLVE, L"0.75"},
+                {1, IDC_MATRIX_A, row, IDC_MATRIX_TRANSPOSE, column},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_DETERMINANT, L"-2"},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_SUM, L" 2 3\r\n 4 5"},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_DIFFERENCE, L" 0 1\r\n 2 3"},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_BY_NUMBER, L" 3  6\r\n 9 12"},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_PRODUCT, L" 3 3\r\n 7 7"},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_POWER, L"  7 10\r\n 15 22"},
+                {2, IDC_EQUATIONS_INPUT, L"2x+y=5\r\nx-y=1", IDC_EQUATIONS_SOLVE,
+                 L"Методом Крамера:\r\n\r\nD = ( 2  1\r\n      1 -1 ) = -3\r\n\r\n"
+                 L"x = ( 5  1\r\n      1 -1 ) = -6\r\n\r\ny = ( 2 5\r\n      1 1 ) = -3\r\n\r\n"
+                 L"Ответ:\r\nx = 2\r\ny = 1\r\n"}};
+    for (const auto& [page, box, input, button, result] : rows) {
+        SCOPED_TRACE(testing::Message() << "button " << button);
+        program.Click(kPages[page].button);
+        program.SetText(box, input);
+        program.SetText(kPages[page].resultBox, L"старый текст");
+        program.Click(button);
+        EXPECT_EQ(program.Text(kPages[page].resultBox), result);
+        EXPECT_EQ(program.Text(box), input);
+    }
+    EXPECT_TRUE(program.IsChecked(IDC_EQUATIONS_CRAMER));
+    for (const Page& page : kPages) {  // for the screenshots: each page with its last answer
+        program.Click(page.button);
+        Pose(page.pose);
+    }
+}
+
+// Ctrl+digit shows the page with the focus in its first box; Tab runs through the page as a
+// reader takes it, on to the page's button and back into the page, and Shift+Tab goes back.
+// Each control is listed by the name a screen reader gives it.
+TEST_F(WindowTest, TabGoesThroughEachPageInReadingOrder) {
+    const std::pair<size_t, std::vector<std::wstring>> orders[] = {
+        {1,
+         {L"Матрица A:", L"Матрица B:", L"Определитель A", L"A+B", L"A^", L"Показатель степени",
+          L"A-B", L"A*", L"Множитель", L"A*B", L"Транспонировать A", L"Результат:", L"Матрицы",
+          L"Матрица A:"}},
+        {2,
+         {L"Исходные данные:", L"Решить", L"Методом Крамера", L"Результат:", L"Сист. уравнений",
+          L"Исходные данные:"}},
+        {0, {L"Исходные данные:", L"Решить", L"Результат:", L"Примеры", L"Исходные данные:"}}};
+    CoInitialize(nullptr);
+    EXPECT_EQ(AccessibleName(program.Focus()), L"Исходные данные:") << "the focus at start";
+    const auto moveFocus = [&](const std::vector<WORD>& chord) {
+        const HWND before = program.Focus();
+        PressKeys(chord);
+        WaitFor([&] { return program.Focus() != before; }, 2s);
+        return AccessibleName(program.Focus());
     };
-    expectShown(kPages[0]);
-    for (const int chosen : {0, 1, 1, 2, 2, 0, 2, 1, 0}) {
-        SCOPED_TRACE(kPages[chosen].caption);
-        program.Click(kPages[chosen].buttonId);
-        expectShown(kPages[chosen]);
+    for (const auto& [page, order] : orders) {
+        std::vector<std::wstring> visited = {
+            moveFocus({VK_CONTROL, static_cast<WORD>('1' + page)})};
+        ExpectShown(program, page);
+        while (visited.size() < order.size()) {
+            visited.push_back(moveFocus({VK_TAB}));
+        }
+        EXPECT_EQ(visited, order);
+        EXPECT_EQ(moveFocus({VK_SHIFT, VK_TAB}), order[order.size() - 2]) << "Shift+Tab";
     }
-    for (const auto& [id, text] : typed) {
-        EXPECT_EQ(program.Text(id), text) << id;
+    CoUninitialize();
+}
+
+// In a box holding "x+y=1" with the caret at its end: a chord, then the characters typed, then
+// another chord; what the box and the page's result box then hold.
+TEST_F(WindowTest, KeysInTheBoxes) {
+    const std::wstring before = L"x+y=1";
+    const std::wstring outside = L"\U0001D465";  // mathematical italic x: a surrogate pair
+    const struct {
+        size_t page;
+        int box;
+        std::vector<WORD> chord;
+        std::wstring typed;
+        std::vector<WORD> then;
+        std::wstring boxAfter, resultAfter;
+    } rows[] = {{0,
+                 IDC_EXPRESSION_INPUT,
+                 {VK_CONTROL, 'A'},
+                 L"2+" + outside,
+                 {VK_RETURN},
+                 L"2+" + outside,
+                 L"Недопустимый символ: " + outside},
+                {1, IDC_MATRIX_A, {VK_RETURN}, L"", {}, before + L"\r\n", L""},
+                {1, IDC_MATRIX_B, {VK_RETURN}, L"", {}, before + L"\r\n", L""},
+                {2, IDC_EQUATIONS_INPUT, {VK_RETURN}, L"", {}, before + L"\r\n", L""},
+                {2,
+                 IDC_EQUATIONS_INPUT,
+                 {VK_CONTROL, VK_RETURN},
+                 L"",
+                 {},
+                 before,
+                 L"Система не имеет единственного решения"},
+                {2, IDC_EQUATIONS_INPUT, {VK_ESCAPE}, L"", {}, before, L""},
+                {0, IDC_EXPRESSION_INPUT, {VK_ESCAPE}, L"", {}, before, L""}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "box " << row.box << ", key " << row.chord.back());
+        const int resultBox = kPages[row.page].resultBox;
+        program.Click(kPages[row.page].button);
+        program.SetText(row.box, before);
+        program.SetText(resultBox, L"");
+        const HWND box = program.Control(row.box);
+        SendMessageW(GetParent(box), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+        ASSERT_TRUE(WaitFor([&] { return program.Focus() == box; }, 2s));
+        SendMessageW(box, EM_SETSEL, before.size(), before.size());
+        PressKeys(row.chord, row.typed);
+        PressKeys(row.then);
+        EXPECT_TRUE(WaitFor([&] { return program.Text(resultBox) == row.resultAfter; }, 2s))
+            << "result: " << testing::PrintToString(program.Text(resultBox));
+        EXPECT_TRUE(WaitFor([&] { return program.Text(row.box) == row.boxAfter; }, 2s))
+            << "box: " << testing::PrintToString(program.Text(row.box));
+        EXPECT_TRUE(IsWindowVisible(GetParent(box))) << "the page stays";
     }
 }
 
