@@ -1,7 +1,7 @@
 // The window at the display scale of the Wine prefix (LogPixels 96, 120, 144 or 192), and
 // laid out again for another one.
-#include <algorithm>
 #include <cstdio>
+#include <map>
 #include <string>
 
 #include "ProgramDriver.h"
@@ -9,12 +9,8 @@
 
 namespace {
 
-struct Scale {
-    int dpi;
-    SIZE screen;  // the smallest common screen the window must fit
-};
-
-constexpr Scale kScales[] = {
+// Each display scale and the smallest common screen the window must fit at it.
+const std::map<int, SIZE> kScreens = {
     {96, {1024, 768}}, {120, {1366, 768}}, {144, {1366, 768}}, {192, {1920, 1080}}};
 
 // At 96 DPI: the window's frame on the screen, then each page and control below it, as
@@ -66,19 +62,19 @@ int TextWidth(int height, const std::wstring& text) {
 
 // The window fits the screen, every control lies in its parent's client area and its text
 // fits in it, and each page lies in the tab's display area; the rectangles, as in kAt96.
-std::string ExpectFits(const NerolithProcess& program, const Scale& scale) {
+std::string ExpectFits(const NerolithProcess& program, int dpi) {
     const RECT frame = RectIn(program.MainWindow(), nullptr);
-    EXPECT_LE(frame.right - frame.left, scale.screen.cx);
-    EXPECT_LE(frame.bottom - frame.top, scale.screen.cy);
+    EXPECT_LE(frame.right - frame.left, kScreens.at(dpi).cx);
+    EXPECT_LE(frame.bottom - frame.top, kScreens.at(dpi).cy);
     EXPECT_TRUE(
         Inside(frame, {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
     // The pages' texts are in the 8-point dialog font, the page buttons' and the tab's in
     // 11 pixels.
-    const int dialogFont = MulDiv(8, scale.dpi, 72);
-    const int buttonFont = MulDiv(11, scale.dpi, 96);
+    const int dialogFont = MulDiv(8, dpi, 72);
+    const int buttonFont = MulDiv(11, dpi, 96);
     RECT area{};
     GetClientRect(program.TabControl(), &area);
-    area = program.TabRect(TCM_ADJUSTRECT, FALSE, area);
+    area = program.SendWithCopy(program.TabControl(), TCM_ADJUSTRECT, FALSE, area);
     std::string rectangles = Describe(frame);
     for (const HWND control : Descendants(program.MainWindow())) {
         // Pages not shown are hidden; so are the labels that only screen readers read.
@@ -106,7 +102,7 @@ std::string ExpectFits(const NerolithProcess& program, const Scale& scale) {
     }
     for (const int page : {IDC_PAGE_EXPRESSION, IDC_PAGE_MATRIX, IDC_PAGE_EQUATIONS}) {
         program.Click(page);
-        const RECT tab = program.TabRect(TCM_GETITEMRECT, 0);
+        const RECT tab = program.SendWithCopy(program.TabControl(), TCM_GETITEMRECT, 0, RECT{});
         EXPECT_LE(TextWidth(buttonFont, program.TabCaption()), tab.right - tab.left) << page;
     }
     return rectangles;
@@ -119,18 +115,16 @@ using LayoutTest = NerolithTest;
 // (Wine draws the frame and the menu bar at the prefix's scale, so only 96 DPI is left.)
 TEST_F(LayoutTest, FitsAtThePrefixScale) {
     const HDC screen = GetDC(nullptr);
-    const auto scale = std::ranges::find(kScales, GetDeviceCaps(screen, LOGPIXELSY), &Scale::dpi);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    ASSERT_NE(scale, std::end(kScales));
-    const std::string rectangles = ExpectFits(program, *scale);
-    if (scale->dpi != 96) {
+    const std::string rectangles = ExpectFits(program, dpi);
+    if (dpi != 96) {
         return;
     }
     EXPECT_EQ(rectangles, kAt96);
     const RECT suggested{20, 10, 20 + 882, 10 + 608};
-    SendMessageW(program.MainWindow(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-                 reinterpret_cast<LPARAM>(program.CopyIntoProgram(&suggested, sizeof(suggested))));
-    EXPECT_TRUE(ExpectFits(program, kScales[2]).starts_with(Describe(suggested)));
+    program.SendWithCopy(program.MainWindow(), WM_DPICHANGED, MAKEWPARAM(144, 144), suggested);
+    EXPECT_TRUE(ExpectFits(program, 144).starts_with(Describe(suggested)));
 }
 
 }  // namespace

@@ -9,13 +9,11 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <oleacc.h>
-#include <shellapi.h>
 // clang-format on
 
 #include <algorithm>
 #include <chrono>
 #include <functional>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -24,14 +22,13 @@ using namespace std::chrono_literals;
 
 // Polls `done` until it holds, for up to `timeout`; whether it came to hold.
 inline bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return false;
+    for (auto waited = 0ms; waited <= timeout; waited += 50ms) {
+        if (done()) {
+            return true;
         }
         std::this_thread::sleep_for(50ms);
     }
-    return true;
+    return false;
 }
 
 inline std::wstring TextOf(HWND window) {
@@ -74,24 +71,15 @@ inline void PressKeys(const std::vector<WORD>& chord, const std::wstring& text =
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-// The program under test: NEROLITH_PROGRAM, a host path (/work/x is Z:\work\x).
-inline const std::wstring& ProgramUnderTest() {
-    static const std::wstring program = [] {
-        std::wstring path(MAX_PATH, L'\0');
-        path.resize(GetEnvironmentVariableW(L"NEROLITH_PROGRAM", path.data(), MAX_PATH));
-        std::ranges::replace(path, L'/', L'\\');
-        return L"Z:" + path;
-    }();
-    return program;
-}
+// The program under test, as Wine names it (Z:/work/...).
+inline const std::wstring kProgram = NEROLITH_PROGRAM;
 
-// The folder of a path, through its last backslash.
+// The folder of a path, through its last slash.
 inline std::wstring FolderPart(const std::wstring& path) {
-    return path.substr(0, path.rfind(L'\\') + 1);
+    return path.substr(0, path.find_last_of(L"/\\") + 1);
 }
 
-// For scripts/screenshots.sh: when NEROLITH_POSE names `pose`, the program stays as it is now,
-// and C:\posed.flag says so.
+// For scripts/screenshots.sh: when NEROLITH_POSE names `pose`, leaves the program as it is.
 inline void Pose(const wchar_t* pose) {
     wchar_t wanted[32] = {};
     GetEnvironmentVariableW(L"NEROLITH_POSE", wanted, 32);
@@ -104,8 +92,7 @@ inline void Pose(const wchar_t* pose) {
 
 class NerolithProcess {
 public:
-    // Starts `program` with `commandLine` in `folder` (by default its quoted path, in its own
-    // folder) and waits for its main window.
+    // Starts `program` with `commandLine` in `folder` (by default quoted, in its own folder).
     explicit NerolithProcess(const std::wstring& program, std::wstring commandLine = {},
                              std::wstring folder = {}) {
         commandLine = commandLine.empty() ? L"\"" + program + L"\"" : commandLine;
@@ -163,15 +150,7 @@ public:
         SetForegroundWindow(mainWindow_);
         return WaitFor([&] { return GetForegroundWindow() == mainWindow_; }, 5s);
     }
-    std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const {
-        DWORD code = 0;
-        if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) !=
-                WAIT_OBJECT_0 ||
-            !GetExitCodeProcess(process_.hProcess, &code)) {
-            return std::nullopt;
-        }
-        return code;
-    }
+    HANDLE Process() const { return process_.hProcess; }
 
     // The program's own copy of `bytes`, for messages whose parameter points to data.
     void* CopyIntoProgram(const void* bytes, size_t size) const {
@@ -179,31 +158,27 @@ public:
         WriteProcessMemory(process_.hProcess, copy, bytes, size, nullptr);
         return copy;
     }
-    void CopyFromProgram(const void* copy, void* bytes, size_t size) const {
-        ReadProcessMemory(process_.hProcess, copy, bytes, size, nullptr);
+    // Sends `message` with a pointer to the program's copy of `data`; the copy, read back.
+    template <typename Data>
+    Data SendWithCopy(HWND window, UINT message, WPARAM wParam, Data data) const {
+        void* copy = CopyIntoProgram(&data, sizeof(data));
+        SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(copy));
+        ReadProcessMemory(process_.hProcess, copy, &data, sizeof(data), nullptr);
+        return data;
     }
-    // The tab control writes the caption into the program's own memory.
     std::wstring TabCaption() const {
         wchar_t text[64] = {};
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = static_cast<wchar_t*>(CopyIntoProgram(text, sizeof(text)));
         item.cchTextMax = std::size(text) - 1;
-        SendMessageW(TabControl(), TCM_GETITEMW, 0,
-                     reinterpret_cast<LPARAM>(CopyIntoProgram(&item, sizeof(item))));
-        CopyFromProgram(item.pszText, text, sizeof(text));
+        SendWithCopy(TabControl(), TCM_GETITEMW, 0, item);
+        ReadProcessMemory(process_.hProcess, item.pszText, text, sizeof(text), nullptr);
         return text;
-    }
-    // The tab control's answer to a message that changes `rect` in place.
-    RECT TabRect(UINT message, WPARAM wParam, RECT rect = {}) const {
-        void* copy = CopyIntoProgram(&rect, sizeof(rect));
-        SendMessageW(TabControl(), message, wParam, reinterpret_cast<LPARAM>(copy));
-        CopyFromProgram(copy, &rect, sizeof(rect));
-        return rect;
     }
 
 private:
-    // A shown top-level window of the program; one is shown only once its controls exist.
+    // A shown top-level window of the program: one with all its controls.
     HWND Shown(const wchar_t* className, const wchar_t* caption) const {
         HWND window = nullptr;
         while ((window = FindWindowExW(nullptr, window, className, caption)) != nullptr) {
@@ -225,5 +200,5 @@ class NerolithTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(program.BringToFront()); }
 
-    NerolithProcess program{ProgramUnderTest()};
+    NerolithProcess program{kProgram};
 };
