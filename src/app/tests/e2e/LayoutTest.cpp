@@ -1,6 +1,5 @@
 // The window at the display scale of the Wine prefix (LogPixels 96, 120, 144 or 192), and
 // laid out again for another one.
-#include <cstdio>
 #include <map>
 #include <string>
 
@@ -38,24 +37,20 @@ bool Inside(const RECT& inner, const RECT& outer) {
 }
 
 std::string Describe(const RECT& r) {
-    char text[40] = {};
-    std::snprintf(text, sizeof(text), "%ld,%ld %ldx%ld; ", r.left, r.top, r.right - r.left,
-                  r.bottom - r.top);
-    return text;
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + "; ";
 }
 
-// Width of `text` in the window texts' face at `height` pixels: the program's own font
-// handles mean nothing in this process.
+// Width of `text` in the program's face at `height` pixels (its font handles are its own).
 int TextWidth(int height, const std::wstring& text) {
     const HFONT font = CreateFontW(-height, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                    DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Shell Dlg");
-    const HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, font);
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    DeleteDC(dc);
     DeleteObject(font);
     return size.cx;
 }
@@ -68,8 +63,7 @@ std::string ExpectFits(const NerolithProcess& program, int dpi) {
     EXPECT_LE(frame.bottom - frame.top, kScreens.at(dpi).cy);
     EXPECT_TRUE(
         Inside(frame, {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
-    // The pages' texts are in the 8-point dialog font, the page buttons' and the tab's in
-    // 11 pixels.
+    // Texts on the pages are in the 8-point dialog font, the others in 11 pixels.
     const int dialogFont = MulDiv(8, dpi, 72);
     const int buttonFont = MulDiv(11, dpi, 96);
     RECT area{};
@@ -78,9 +72,7 @@ std::string ExpectFits(const NerolithProcess& program, int dpi) {
     std::string rectangles = Describe(frame);
     for (const HWND control : Descendants(program.MainWindow())) {
         // Pages not shown are hidden; so are the labels that only screen readers read.
-        wchar_t className[8] = {};
-        GetClassNameW(control, className, 8);
-        const bool page = className == std::wstring(L"#32770");
+        const bool page = GetParent(control) == program.TabControl();
         if (!page && (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) == 0) {
             continue;
         }
@@ -95,7 +87,7 @@ std::string ExpectFits(const NerolithProcess& program, int dpi) {
         GetClientRect(control, &client);
         if (page) {
             EXPECT_TRUE(Inside(RectIn(control, program.TabControl()), area)) << "page";
-        } else if (className != std::wstring(L"Edit")) {
+        } else {  // the boxes are empty
             const int font = parent == program.MainWindow() ? buttonFont : dialogFont;
             EXPECT_LE(TextWidth(font, TextOf(control)), client.right) << "text";
         }
@@ -110,9 +102,8 @@ std::string ExpectFits(const NerolithProcess& program, int dpi) {
 
 using LayoutTest = NerolithTest;
 
-// At 96 DPI the window is laid out as it always was. Moved from there to a 150 % monitor, it
-// takes the suggested rectangle and lays everything out, with new fonts, for the new DPI.
-// (Wine draws the frame and the menu bar at the prefix's scale, so only 96 DPI is left.)
+// At 96 DPI as it always was; moved from there to a 150 % monitor, laid out anew in the
+// suggested rectangle. (Wine draws the frame at the prefix's scale: only 96 DPI is left.)
 TEST_F(LayoutTest, FitsAtThePrefixScale) {
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);

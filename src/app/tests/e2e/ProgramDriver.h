@@ -51,8 +51,8 @@ inline std::vector<HWND> Descendants(HWND window) {
     return windows;
 }
 
-// Real key input: each key of `chord` goes down in order and all go up in reverse order, then
-// each UTF-16 unit of `text` is typed as a character.
+// Real key input: the keys of `chord` go down in order and up in reverse order, then each
+// UTF-16 unit of `text` is typed as a character.
 inline void PressKeys(const std::vector<WORD>& chord, const std::wstring& text = {}) {
     std::vector<INPUT> inputs;
     const auto add = [&](WORD key, WORD unit, DWORD flags) {
@@ -101,9 +101,8 @@ public:
         startup.cb = sizeof(startup);
         EXPECT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                                    nullptr, folder.c_str(), &startup, &process_));
-        EXPECT_TRUE(
-            WaitFor([&] { return (mainWindow_ = Shown(L"TNerolithWindow", nullptr)); }, 30s))
-            << "the main window did not appear";
+        mainWindow_ = WaitForShown(nullptr, 30s, L"TNerolithWindow");
+        EXPECT_NE(mainWindow_, nullptr) << "the main window did not appear";
     }
     ~NerolithProcess() {
         if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
@@ -132,11 +131,23 @@ public:
     void Click(int id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
     bool IsChecked(int id) const { return IsDlgButtonChecked(GetParent(Control(id)), id); }
 
-    // A shown dialog box of the program with this caption, waited for up to `timeout`.
-    HWND WaitForDialog(const wchar_t* caption, std::chrono::milliseconds timeout = 10s) const {
-        HWND dialog = nullptr;
-        WaitFor([&] { return (dialog = Shown(L"#32770", caption)); }, timeout);
-        return dialog;
+    // A shown top-level window of the program (one with all its controls), waited for.
+    HWND WaitForShown(const wchar_t* caption, std::chrono::milliseconds timeout = 10s,
+                      const wchar_t* className = L"#32770") const {
+        HWND window = nullptr;
+        WaitFor(
+            [&] {
+                while ((window = FindWindowExW(nullptr, window, className, caption)) != nullptr) {
+                    DWORD owner = 0;
+                    GetWindowThreadProcessId(window, &owner);
+                    if (owner == process_.dwProcessId && IsWindowVisible(window)) {
+                        return true;
+                    }
+                }
+                return false;
+            },
+            timeout);
+        return window;
     }
     // The control with the keyboard focus in the program.
     HWND Focus() const {
@@ -178,19 +189,6 @@ public:
     }
 
 private:
-    // A shown top-level window of the program: one with all its controls.
-    HWND Shown(const wchar_t* className, const wchar_t* caption) const {
-        HWND window = nullptr;
-        while ((window = FindWindowExW(nullptr, window, className, caption)) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == process_.dwProcessId && IsWindowVisible(window)) {
-                return window;
-            }
-        }
-        return nullptr;
-    }
-
     PROCESS_INFORMATION process_{};
     HWND mainWindow_ = nullptr;
 };

@@ -1,5 +1,6 @@
-// The main window and its pages, by mouse and by keyboard: the page switch, the buttons, the
-// Tab order and the names screen readers give the controls, the keys in the boxes.
+// The window, by mouse and by keyboard: the page switch, the buttons, the Tab order and the
+// names screen readers give the controls, the keys in the boxes, the menu.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -52,17 +53,10 @@ std::wstring AccessibleName(HWND control) {
 
 using WindowTest = NerolithTest;
 
-// Each page's button shows it; each button on it reads its boxes and puts the page's answer in
-// place of the result box's text, and the boxes keep theirs. A long text is read and written
-// whole.
+// Each page's button shows it; each button on it puts the page's answer for its boxes in the
+// result box, and the boxes keep their texts. A long text is read whole.
 TEST_F(WindowTest, EachButtonShowsItsAnswer) {
     const std::wstring a = L"1 2\r\n3 4";
-    std::wstring row = L"100";
-    std::wstring column = L" 100";
-    for (int n = 1; n < 1300; ++n) {
-        row += L" 100";
-        column += L"\r\n 100";
-    }
     program.SetText(IDC_MATRIX_B, L"1 1\r\n1 1");
     program.SetText(IDC_MATRIX_EXPONENT, L"2");
     program.SetText(IDC_MATRIX_FACTOR, L"3");
@@ -72,8 +66,10 @@ TEST_F(WindowTest, EachButtonShowsItsAnswer) {
         std::wstring input;
         int button;
         std::wstring result;
-    } rows[] = {{0, IDC_EXPRESSION_INPUT, L"2*(3-1.5)/4", IDC_EXPRESSION_SOLVE, L"0.75"},
-                {1, IDC_MATRIX_A, row, IDC_MATRIX_TRANSPOSE, column},
+    } rows[] = {{0, IDC_EXPRESSION_INPUT, std::wstring(3000, L'1'), IDC_EXPRESSION_SOLVE,
+                 L"1.11111111111111E2999"},
+                {0, IDC_EXPRESSION_INPUT, L"2*(3-1.5)/4", IDC_EXPRESSION_SOLVE, L"0.75"},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_TRANSPOSE, L" 1 3\r\n 2 4"},
                 {1, IDC_MATRIX_A, a, IDC_MATRIX_DETERMINANT, L"-2"},
                 {1, IDC_MATRIX_A, a, IDC_MATRIX_SUM, L" 2 3\r\n 4 5"},
                 {1, IDC_MATRIX_A, a, IDC_MATRIX_DIFFERENCE, L" 0 1\r\n 2 3"},
@@ -105,15 +101,13 @@ TEST_F(WindowTest, EachButtonShowsItsAnswer) {
 // reader takes it, on to the page's button and back into the page, and Shift+Tab goes back.
 // Each control is listed by the name a screen reader gives it.
 TEST_F(WindowTest, TabGoesThroughEachPageInReadingOrder) {
-    const std::pair<size_t, std::vector<std::wstring>> orders[] = {
-        {1,
-         {L"Матрица A:", L"Матрица B:", L"Определитель A", L"A+B", L"A^", L"Показатель степени",
-          L"A-B", L"A*", L"Множитель", L"A*B", L"Транспонировать A", L"Результат:", L"Матрицы",
-          L"Матрица A:"}},
-        {2,
-         {L"Исходные данные:", L"Решить", L"Методом Крамера", L"Результат:", L"Сист. уравнений",
-          L"Исходные данные:"}},
-        {0, {L"Исходные данные:", L"Решить", L"Результат:", L"Примеры", L"Исходные данные:"}}};
+    const std::vector<std::wstring> orders[] = {
+        {L"Исходные данные:", L"Решить", L"Результат:", L"Примеры", L"Исходные данные:"},
+        {L"Матрица A:", L"Матрица B:", L"Определитель A", L"A+B", L"A^", L"Показатель степени",
+         L"A-B", L"A*", L"Множитель", L"A*B", L"Транспонировать A", L"Результат:", L"Матрицы",
+         L"Матрица A:"},
+        {L"Исходные данные:", L"Решить", L"Методом Крамера", L"Результат:", L"Сист. уравнений",
+         L"Исходные данные:"}};
     CoInitialize(nullptr);
     EXPECT_EQ(AccessibleName(program.Focus()), L"Исходные данные:") << "the focus at start";
     const auto moveFocus = [&](const std::vector<WORD>& chord) {
@@ -122,7 +116,8 @@ TEST_F(WindowTest, TabGoesThroughEachPageInReadingOrder) {
         WaitFor([&] { return program.Focus() != before; }, 2s);
         return AccessibleName(program.Focus());
     };
-    for (const auto& [page, order] : orders) {
+    for (const size_t page : {1, 2, 0}) {  // each a page switch
+        const std::vector<std::wstring>& order = orders[page];
         std::vector<std::wstring> visited = {
             moveFocus({VK_CONTROL, static_cast<WORD>('1' + page)})};
         ExpectShown(program, page);
@@ -135,8 +130,8 @@ TEST_F(WindowTest, TabGoesThroughEachPageInReadingOrder) {
     CoUninitialize();
 }
 
-// In a box holding "x+y=1" with the caret at its end: a chord, then the characters typed, then
-// another chord; what the box and the page's result box then hold.
+// In a box holding "x+y=1" with the caret at its end: a chord, the characters typed, another
+// chord; what the box and the page's result box then hold.
 TEST_F(WindowTest, KeysInTheBoxes) {
     const std::wstring before = L"x+y=1";
     const std::wstring x = L"\U0001D465";  // mathematical italic x: a surrogate pair
@@ -155,8 +150,8 @@ TEST_F(WindowTest, KeysInTheBoxes) {
         {1, IDC_MATRIX_B, {VK_RETURN}, L"", line, L""},
         {2, IDC_EQUATIONS_INPUT, {VK_RETURN}, L"", line, L""},
         {2, IDC_EQUATIONS_INPUT, {VK_CONTROL, VK_RETURN}, L"", before, unsolvable},
-        {2, IDC_EQUATIONS_INPUT, {VK_ESCAPE}, L"", before, L""},
-        {0, IDC_EXPRESSION_INPUT, {VK_ESCAPE}, L"", before, L""},
+        {2, IDC_EQUATIONS_INPUT, {VK_ESCAPE}, L"!", before + L"!", L""},
+        {0, IDC_EXPRESSION_INPUT, {VK_ESCAPE}, L"!", before + L"!", L""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "box " << row.box << ", key " << row.chord.back());
@@ -170,11 +165,107 @@ TEST_F(WindowTest, KeysInTheBoxes) {
         SendMessageW(box, EM_SETSEL, before.size(), before.size());
         PressKeys(row.chord, row.typed);
         PressKeys(row.then);
-        EXPECT_TRUE(WaitFor([&] { return program.Text(resultBox) == row.resultAfter; }, 2s))
-            << "result: " << testing::PrintToString(program.Text(resultBox));
-        EXPECT_TRUE(WaitFor([&] { return program.Text(row.box) == row.boxAfter; }, 2s))
-            << "box: " << testing::PrintToString(program.Text(row.box));
+        const auto texts = [&] { return program.Text(row.box) + L"|" + program.Text(resultBox); };
+        WaitFor([&] { return texts() == row.boxAfter + L"|" + row.resultAfter; }, 2s);
+        EXPECT_EQ(texts(), row.boxAfter + L"|" + row.resultAfter);
         EXPECT_TRUE(IsWindowVisible(GetParent(box))) << "the page stays";
+    }
+}
+
+// The menu, chosen with its keys: F10 opens the bar, the arrows go to an item, Enter chooses
+// it.
+const std::vector<WORD> kHelp = {VK_F10, VK_RIGHT, VK_DOWN, VK_RETURN};
+
+// Each key in turn.
+void Press(const std::vector<WORD>& keys) {
+    for (const WORD key : keys) {
+        PressKeys({key});
+    }
+}
+
+TEST_F(WindowTest, ExitInTheMenuEndsTheProgramWithCodeZero) {
+    Press({VK_F10, VK_DOWN, VK_RETURN});
+    DWORD code = 1;
+    EXPECT_EQ(WaitForSingleObject(program.Process(), 10000), WAIT_OBJECT_0);
+    GetExitCodeProcess(program.Process(), &code);
+    EXPECT_EQ(code, 0u);
+}
+
+// The About box is modal; its close box, "OK" and Escape close it.
+TEST_F(WindowTest, AboutBoxClosesOnItsCloseBoxOnOkAndOnEscape) {
+    const std::function<void(HWND)> closings[] = {
+        [](HWND about) { PostMessageW(about, WM_CLOSE, 0, 0); },
+        [](HWND about) { SendDlgItemMessageW(about, IDC_ABOUT_OK, BM_CLICK, 0, 0); },
+        [](HWND) { PressKeys({VK_ESCAPE}); }};
+    for (size_t closing = 0; closing < std::size(closings); ++closing) {
+        SCOPED_TRACE(closing);
+        Press({VK_F10, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN});
+        const HWND about = program.WaitForShown(L"О программе...");
+        ASSERT_NE(about, nullptr);
+        Pose(L"about");
+        EXPECT_FALSE(IsWindowEnabled(program.MainWindow())) << "the box is modal";
+        closings[closing](about);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }, 5s));
+        EXPECT_TRUE(IsWindowEnabled(program.MainWindow()));
+    }
+}
+
+// Help.htm beside the program is opened in the program's folder, however the program was
+// started and while another program holds the file open; a help file that is missing, or that
+// no program opens, is reported in an error box, and the program goes on.
+TEST(HelpTest, OpensHelpBesideTheProgramOrSaysWhyNot) {
+    const wchar_t* noProgram =
+        L"Не удалось открыть файл справки: в системе нет программы для просмотра файлов .htm.";
+    // The handler: a command that copies the file to opened.htm in the folder it runs in.
+    RegSetValueW(HKEY_CLASSES_ROOT, L"NerolithE2E.Record\\shell\\open\\command", REG_SZ,
+                 L"cmd.exe /c copy \"%1\" opened.htm", 0);
+    const struct {
+        bool withHelp;
+        const wchar_t* handler;
+        bool elsewhere;  // started unquoted, with an argument, from another folder
+        std::vector<WORD> keys;
+        const wchar_t* message;  // in the error box; none when the file is opened
+        const wchar_t* pose;
+    } rows[] = {
+        {false, L"NerolithE2E.Record", false, kHelp, L"Файл справки отсутствует!", L"help-error"},
+        {true, L"NerolithE2E.NoProgram", false, {VK_F1}, noProgram, L"help-no-program"},
+        {true, L"NerolithE2E.Record", false, kHelp, nullptr, nullptr},
+        {true, L"NerolithE2E.Record", true, {VK_F1}, nullptr, nullptr},
+    };
+    const std::wstring folder =
+        (std::filesystem::temp_directory_path() / L"nerolith-help/").wstring();
+    const std::wstring exe = folder + L"nerolith.exe", help = folder + L"Help.htm",
+                       opened = folder + L"opened.htm";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(kProgram.c_str(), exe.c_str(), FALSE));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.handler);
+        RegSetValueW(HKEY_CLASSES_ROOT, L".htm", REG_SZ, row.handler, 0);
+        DeleteFileW(help.c_str());
+        DeleteFileW(opened.c_str());
+        if (row.withHelp) {
+            CopyFileW((FolderPart(kProgram) + L"Help.htm").c_str(), help.c_str(), FALSE);
+        }
+        const HANDLE held = CreateFileW(help.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const NerolithProcess program(exe, row.elsewhere ? exe + L" C:\\some\\argument\\" : L"",
+                                      row.elsewhere ? L"C:\\" : L"");
+        ASSERT_TRUE(program.BringToFront());
+        Press(row.keys);
+        if (row.message == nullptr) {
+            EXPECT_TRUE(WaitFor(
+                [&] { return GetFileAttributesW(opened.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                10s));
+            EXPECT_EQ(program.WaitForShown(L"Ошибка", 1s), nullptr);
+        } else {
+            const HWND box = program.WaitForShown(L"Ошибка");
+            Pose(row.pose);
+            EXPECT_NE(FindWindowExW(box, nullptr, L"Static", row.message), nullptr);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5s));
+        }
+        EXPECT_EQ(WaitForSingleObject(program.Process(), 0), WAIT_TIMEOUT) << "the program goes on";
+        CloseHandle(held);
     }
 }
 
