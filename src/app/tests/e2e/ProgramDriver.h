@@ -104,11 +104,9 @@ public:
         mainWindow_ = WaitForShown(nullptr, 30s, L"TNerolithWindow");
         EXPECT_NE(mainWindow_, nullptr) << "the main window did not appear";
     }
-    ~NerolithProcess() {
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(process_.hProcess, 0);
-            WaitForSingleObject(process_.hProcess, 10000);
-        }
+    ~NerolithProcess() {  // ends the program if it is still running
+        TerminateProcess(process_.hProcess, 0);
+        WaitForSingleObject(process_.hProcess, 10000);
         CloseHandle(process_.hThread);
         CloseHandle(process_.hProcess);
     }
