@@ -146,6 +146,7 @@ TEST_F(WindowTest, KeysInTheBoxes) {
         {0, IDC_EXPRESSION_INPUT, {VK_CONTROL, 'A'}, L"2+" + x, L"2+" + x, named, {VK_RETURN}},
         {1, IDC_MATRIX_A, {VK_RETURN}, L"", line, L""},
         {1, IDC_MATRIX_B, {VK_RETURN}, L"", line, L""},
+        {1, IDC_MATRIX_FACTOR, {VK_CONTROL, 'A'}, L"1x23", L"12", L""},
         {2, IDC_EQUATIONS_INPUT, {VK_RETURN}, L"", line, L""},
         {2, IDC_EQUATIONS_INPUT, {VK_CONTROL, VK_RETURN}, L"", before, unsolvable},
         {2, IDC_EQUATIONS_INPUT, {VK_ESCAPE}, L"!", before + L"!", L""},
@@ -234,7 +235,6 @@ TEST(HelpTest, OpensHelpBesideTheProgramOrSaysWhyNot) {
     CreateDirectoryW(folder.c_str(), nullptr);
     ASSERT_TRUE(CopyFileW(kProgram.c_str(), exe.c_str(), FALSE));
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.handler);
         RegSetValueW(HKEY_CLASSES_ROOT, L".htm", REG_SZ, row.handler, 0);
         DeleteFileW(help.c_str());
         DeleteFileW(opened.c_str());
