@@ -3,7 +3,8 @@
 # in each, the About box and the two help error boxes, at 100 % display scale (LogPixels 96) to
 # docs/screenshots/NAME.png and at 150 % (LogPixels 144) to docs/screenshots/NAME-150.png.
 # Needs: the MinGW-w64 cross compiler, wine, xvfb (xvfb-run, xauth), imagemagick, fonts-wine.
-# Usage: scripts/screenshots.sh   (builds the Windows preset's nerolith.exe and nerolith-pose.exe)
+# Usage: scripts/screenshots.sh   (builds the Windows preset's nerolith.exe and its end-to-end
+# tests, which pose the program: NEROLITH_POSE=NAME stops a test where the program shows NAME)
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,14 +14,13 @@ if [ -z "${NEROLITH_IN_XVFB:-}" ]; then
     if [ ! -f "$build/build.ninja" ]; then
         (cd "$root" && cmake --preset windows)
     fi
-    cmake --build "$build" --target nerolith nerolith-pose
+    cmake --build "$build" --target nerolith NerolithE2ETest
     NEROLITH_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x960x24" "$0" "$@"
 fi
 
 # Under LANG=C, so that the Russian texts must come through the Unicode functions.
 export LANG=C LC_ALL=C
-program=$(printf 'Z:%s' "$build/src/app/nerolith.exe" | tr / '\\')
-pose=$build/src/app/tests/e2e/nerolith-pose.exe
+tests=$build/src/app/tests/e2e/NerolithE2ETest.exe
 shots="$root/docs/screenshots"
 mkdir -p "$shots"
 
@@ -34,10 +34,14 @@ for scale in "96  800x600" "144 -150 1200x900"; do
     "$root/scripts/wine-run.sh" "$prefix" reg add 'HKCU\Control Panel\Desktop' /v LogPixels \
         /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
     ready="$WINEPREFIX/drive_c/posed.flag"
-    for name in expression matrix equations about help-error help-no-program; do
+    # Each pose and the test that reaches it.
+    for pose in "expression:WindowTest.EachButton*" "matrix:WindowTest.EachButton*" \
+        "equations:WindowTest.EachButton*" "about:WindowTest.AboutBox*" "help-error:HelpTest.*" \
+        "help-no-program:HelpTest.*"; do
+        name=${pose%%:*}
         rm -f "$ready"
-        "$root/scripts/wine-run.sh" "$prefix" explorer /desktop=Nerolith,"$desktop" "$pose" \
-            "$program" "$name" 'C:\posed.flag' >/dev/null 2>&1 &
+        NEROLITH_POSE=$name "$root/scripts/wine-run.sh" "$prefix" explorer \
+            /desktop=Nerolith,"$desktop" "$tests" --gtest_filter="${pose#*:}" >/dev/null 2>&1 &
         waited=0
         while [ ! -f "$ready" ]; do
             waited=$((waited + 1))

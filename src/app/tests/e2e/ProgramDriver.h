@@ -1,99 +1,200 @@
-// Starts nerolith.exe and drives its windows from outside, with window messages.
+// Starts nerolith.exe and drives it from outside: window messages, and real keys through
+// SendInput to the foreground window.
 #pragma once
 
-#include <windows.h>
+#include <gtest/gtest.h>
 
+// The other Windows headers need <windows.h> first.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+#include <oleacc.h>
+// clang-format on
+
+#include <algorithm>
 #include <chrono>
 #include <functional>
-#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
+
+using namespace std::chrono_literals;
+
+// Polls `done` until it holds, for up to `timeout`; whether it came to hold.
+inline bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    for (auto waited = 0ms; waited <= timeout; waited += 50ms) {
+        if (done()) {
+            return true;
+        }
+        std::this_thread::sleep_for(50ms);
+    }
+    return false;
+}
+
+inline std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(
+        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+// Every window below `window`, in creation order.
+inline std::vector<HWND> Descendants(HWND window) {
+    std::vector<HWND> windows;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM all) {
+            reinterpret_cast<std::vector<HWND>*>(all)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// Real key input: the keys of `chord` go down in order and up in reverse order, then each
+// UTF-16 unit of `text` is typed as a character.
+inline void PressKeys(const std::vector<WORD>& chord, const std::wstring& text = {}) {
+    std::vector<INPUT> inputs;
+    const auto add = [&](WORD key, WORD unit, DWORD flags) {
+        inputs.push_back({.type = INPUT_KEYBOARD, .ki = {key, unit, flags, 0, 0}});
+    };
+    for (const WORD key : chord) {
+        add(key, 0, 0);
+    }
+    for (auto key = chord.rbegin(); key != chord.rend(); ++key) {
+        add(*key, 0, KEYEVENTF_KEYUP);
+    }
+    for (const wchar_t unit : text) {
+        add(0, unit, KEYEVENTF_UNICODE);
+        add(0, unit, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The program under test, as Wine names it (Z:/work/...).
+inline const std::wstring kProgram = NEROLITH_PROGRAM;
+
+// The folder of a path, through its last slash.
+inline std::wstring FolderPart(const std::wstring& path) {
+    return path.substr(0, path.find_last_of(L"/\\") + 1);
+}
+
+// For scripts/screenshots.sh: when NEROLITH_POSE names `pose`, leaves the program as it is.
+inline void Pose(const wchar_t* pose) {
+    wchar_t wanted[32] = {};
+    GetEnvironmentVariableW(L"NEROLITH_POSE", wanted, 32);
+    if (pose != nullptr && std::wstring(wanted) == pose) {
+        CloseHandle(CreateFileW(L"C:\\posed.flag", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+        Sleep(INFINITE);
+    }
+}
 
 class NerolithProcess {
 public:
-    // Starts `program` with `commandLine` in `folder` and waits for its main window; a test
-    // fails when it does not come up.
-    NerolithProcess(const std::wstring& program, const std::wstring& commandLine,
-                    const std::wstring& folder);
-    // Started with its path quoted, in its own folder.
-    explicit NerolithProcess(const std::wstring& program);
-    ~NerolithProcess();
+    // Starts `program` with `commandLine` in `folder` (by default quoted, in its own folder).
+    explicit NerolithProcess(const std::wstring& program, std::wstring commandLine = {},
+                             std::wstring folder = {}) {
+        commandLine = commandLine.empty() ? L"\"" + program + L"\"" : commandLine;
+        folder = folder.empty() ? FolderPart(program) : folder;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        EXPECT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                   nullptr, folder.c_str(), &startup, &process_));
+        mainWindow_ = WaitForShown(nullptr, 30s, L"TNerolithWindow");
+        EXPECT_NE(mainWindow_, nullptr) << "the main window did not appear";
+    }
+    ~NerolithProcess() {  // ends the program if it is still running
+        TerminateProcess(process_.hProcess, 0);
+        WaitForSingleObject(process_.hProcess, 10000);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
     NerolithProcess(const NerolithProcess&) = delete;
     NerolithProcess& operator=(const NerolithProcess&) = delete;
 
     HWND MainWindow() const { return mainWindow_; }
-    bool HasMainWindow() const { return mainWindow_ != nullptr; }
-
-    // The first control below the main window with this id, and the page dialog holding it.
-    HWND Control(int id) const;
-    HWND PageOf(int controlId) const { return GetParent(Control(controlId)); }
-    HWND TabControl() const;
-    std::wstring TabCaption() const;
-    RECT TabItemRect() const;
-    int TabCount() const;
-
-    void SetText(int id, const std::wstring& text) const;
-    std::wstring Text(int id) const;
+    // The first control below the main window with this id.
+    HWND Control(int id) const {
+        const std::vector<HWND> all = Descendants(mainWindow_);
+        const auto found = std::ranges::find(all, id, GetDlgCtrlID);
+        EXPECT_NE(found, all.end()) << "no control with the id " << id;
+        return found == all.end() ? nullptr : *found;
+    }
+    HWND TabControl() const { return FindWindowExW(mainWindow_, nullptr, WC_TABCONTROLW, nullptr); }
+    std::wstring Text(int id) const { return TextOf(Control(id)); }
+    void SetText(int id, const std::wstring& text) const {
+        SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
     void Click(int id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
-    bool IsChecked(int id) const {
-        return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    }
+    bool IsChecked(int id) const { return IsDlgButtonChecked(GetParent(Control(id)), id); }
 
-    // Posted, as the command may open a modal box.
-    void PostCommand(int id) const {
-        PostMessageW(mainWindow_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    // A shown top-level window of the program (one with all its controls), waited for.
+    HWND WaitForShown(const wchar_t* caption, std::chrono::milliseconds timeout = 10s,
+                      const wchar_t* className = L"#32770") const {
+        HWND window = nullptr;
+        WaitFor(
+            [&] {
+                while ((window = FindWindowExW(nullptr, window, className, caption)) != nullptr) {
+                    DWORD owner = 0;
+                    GetWindowThreadProcessId(window, &owner);
+                    if (owner == process_.dwProcessId && IsWindowVisible(window)) {
+                        return true;
+                    }
+                }
+                return false;
+            },
+            timeout);
+        return window;
     }
-    // A shown top-level dialog of this process with this caption, waited for up to `timeout`.
-    HWND WaitForDialog(const std::wstring& caption,
-                       std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
-
     // The control with the keyboard focus in the program.
-    HWND Focus() const;
-    // Makes the main window the foreground one, which takes the real key input.
-    bool BringToFront() const;
-    // The program's own copy of `bytes`, freed when this object goes; for messages whose
-    // parameter points to data.
-    void* CopyIntoProgram(const void* bytes, size_t size) const;
-    void CopyFromProgram(const void* copy, void* bytes, size_t size) const {
-        ReadProcessMemory(process_.hProcess, copy, bytes, size, nullptr);
+    HWND Focus() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        GetGUIThreadInfo(process_.dwThreadId, &info);
+        return info.hwndFocus;
     }
+    // Makes the main window the foreground one, which takes the real key input.
+    bool BringToFront() const {
+        SetForegroundWindow(mainWindow_);
+        return WaitFor([&] { return GetForegroundWindow() == mainWindow_; }, 5s);
+    }
+    HANDLE Process() const { return process_.hProcess; }
 
-    // Leaves the program running when this object goes.
-    void Detach();
-    std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const;
+    // The program's own copy of `bytes`, for messages whose parameter points to data.
+    void* CopyIntoProgram(const void* bytes, size_t size) const {
+        void* copy = VirtualAllocEx(process_.hProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+        WriteProcessMemory(process_.hProcess, copy, bytes, size, nullptr);
+        return copy;
+    }
+    // Sends `message` with a pointer to the program's copy of `data`; the copy, read back.
+    template <typename Data>
+    Data SendWithCopy(HWND window, UINT message, WPARAM wParam, Data data) const {
+        void* copy = CopyIntoProgram(&data, sizeof(data));
+        SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(copy));
+        ReadProcessMemory(process_.hProcess, copy, &data, sizeof(data), nullptr);
+        return data;
+    }
+    std::wstring TabCaption() const {
+        wchar_t text[64] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = static_cast<wchar_t*>(CopyIntoProgram(text, sizeof(text)));
+        item.cchTextMax = std::size(text) - 1;
+        SendWithCopy(TabControl(), TCM_GETITEMW, 0, item);
+        ReadProcessMemory(process_.hProcess, item.pszText, text, sizeof(text), nullptr);
+        return text;
+    }
 
 private:
     PROCESS_INFORMATION process_{};
-    mutable std::vector<void*> copies_;
     HWND mainWindow_ = nullptr;
 };
 
-// Real key input through SendInput: each key of `chord` goes down in order, then all go up in
-// reverse order.
-void PressKeys(const std::vector<WORD>& chord);
-// Types `text` as characters, one UTF-16 unit after another.
-void TypeText(const std::wstring& text);
+// A test against a freshly started nerolith.exe in the foreground.
+class NerolithTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(program.BringToFront()); }
 
-// Polls `done` until it holds, for up to `timeout`; whether it came to hold.
-bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout);
-
-inline bool WaitUntilGone(HWND window, std::chrono::milliseconds timeout) {
-    return WaitFor([&] { return !IsWindow(window); }, timeout);
-}
-
-std::wstring TextOf(HWND window);
-// Every window below `window`, in creation order.
-std::vector<HWND> Descendants(HWND window);
-
-// The Windows form of a host path (/work/x -> Z:\work\x).
-std::wstring WindowsPath(const std::string& path);
-// The folder of a path, through its last backslash.
-std::wstring FolderPart(const std::wstring& path);
-
-// The program under test, set from the command line.
-std::wstring& ProgramUnderTest();
-
-// A copy of `program` alone in a fresh folder under the temporary folder, with or without the
-// Help.htm from beside `program`.
-std::wstring CopyOfProgram(const std::wstring& program, const std::wstring& folderName,
-                           bool withHelp);
+    NerolithProcess program{kProgram};
+};

@@ -1,61 +1,266 @@
-// The main window: its frame, the page buttons on the left and the pages in the tab control.
-#include "NerolithTest.h"
+// The window, by mouse and by keyboard: the page switch, the buttons, the Tab order and the
+// names screen readers give the controls, the keys in the boxes, the menu.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ProgramDriver.h"
 #include "resource.h"
 
 namespace {
 
 struct Page {
-    int buttonId;
+    int button;
     const wchar_t* caption;
-    int inputId;
+    int firstBox, resultBox;
+    const wchar_t* pose;
 };
 
-constexpr Page kPages[] = {{IDC_PAGE_EXPRESSION, L"Примеры", IDC_EXPRESSION_INPUT},
-                           {IDC_PAGE_MATRIX, L"Матрицы", IDC_MATRIX_A},
-                           {IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDC_EQUATIONS_INPUT}};
+constexpr Page kPages[] = {
+    {IDC_PAGE_EXPRESSION, L"Примеры", IDC_EXPRESSION_INPUT, IDC_EXPRESSION_RESULT, L"expression"},
+    {IDC_PAGE_MATRIX, L"Матрицы", IDC_MATRIX_A, IDC_MATRIX_RESULT, L"matrix"},
+    {IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDC_EQUATIONS_INPUT, IDC_EQUATIONS_RESULT,
+     L"equations"}};
 
-using WindowTest = NerolithTest;
-
-// Its rectangles are checked at every display scale (LayoutTest).
-TEST_F(WindowTest, HasItsTitleMenuAndAFixedSize) {
-    EXPECT_EQ(TextOf(program.MainWindow()), L"Nerolith");
-    EXPECT_NE(GetMenu(program.MainWindow()), nullptr);
-    const LONG style = GetWindowLongW(program.MainWindow(), GWL_STYLE);
-    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_MAXIMIZEBOX),
-              WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX)
-        << "a window that cannot be resized or maximised";
-    for (const Page& page : kPages) {
-        EXPECT_EQ(program.Text(page.buttonId), page.caption);
-        EXPECT_EQ(GetParent(program.PageOf(page.inputId)), program.TabControl());
+// The chosen page alone is shown, its button alone checked, and the single tab names it.
+void ExpectShown(const NerolithProcess& program, size_t chosen) {
+    EXPECT_EQ(SendMessageW(program.TabControl(), TCM_GETITEMCOUNT, 0, 0), 1);
+    EXPECT_EQ(program.TabCaption(), kPages[chosen].caption);
+    for (size_t page = 0; page < std::size(kPages); ++page) {
+        EXPECT_EQ(IsWindowVisible(GetParent(program.Control(kPages[page].firstBox))) != FALSE,
+                  page == chosen);
+        EXPECT_EQ(program.IsChecked(kPages[page].button), page == chosen);
     }
 }
 
-// Each button, clicked from every page and from its own: its page alone is shown, its button
-// alone checked, the single tab names it, and no box loses its text.
-TEST_F(WindowTest, ShowsTheChosenPageAndKeepsEveryBoxText) {
-    const TypedBoxes typed = {
-        {IDC_EXPRESSION_INPUT, L"2*(3-1)"}, {IDC_EXPRESSION_RESULT, L"своё"},
-        {IDC_MATRIX_A, L"1 2\r\n3 4"},      {IDC_MATRIX_EXPONENT, L"3"},
-        {IDC_EQUATIONS_INPUT, L"x+y=2"},    {IDC_EQUATIONS_RESULT, L"заметка"}};
-    for (const auto& [id, text] : typed) {
-        program.SetText(id, text);
+// The name a screen reader gives the control, read through oleacc as one would.
+std::wstring AccessibleName(HWND control) {
+    IAccessible* accessible = nullptr;
+    VARIANT self{};
+    self.vt = VT_I4;  // CHILDID_SELF
+    BSTR name = nullptr;
+    // __uuidof: the import library's IID_IAccessible would be the address of a thunk.
+    if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                             __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&accessible)))) {
+        accessible->get_accName(self, &name);
+        accessible->Release();
     }
-    const auto expectShown = [&](const Page& chosen) {
-        EXPECT_EQ(program.TabCount(), 1);
-        EXPECT_EQ(program.TabCaption(), chosen.caption);
-        for (const Page& page : kPages) {
-            EXPECT_EQ(IsWindowVisible(program.PageOf(page.inputId)) != FALSE, &page == &chosen);
-            EXPECT_EQ(program.IsChecked(page.buttonId), &page == &chosen);
-        }
+    std::wstring text = name != nullptr ? std::wstring(name, SysStringLen(name)) : L"(no name)";
+    SysFreeString(name);
+    return text;
+}
+
+using WindowTest = NerolithTest;
+
+// Each page's button shows it; each button on it puts the page's answer for its boxes in the
+// result box, and the boxes keep their texts. A long text is read whole.
+TEST_F(WindowTest, EachButtonShowsItsAnswer) {
+    const std::wstring a = L"1 2\r\n3 4";
+    program.SetText(IDC_MATRIX_B, L"1 1\r\n1 1");
+    program.SetText(IDC_MATRIX_EXPONENT, L"2");
+    program.SetText(IDC_MATRIX_FACTOR, L"3");
+    const struct {
+        size_t page;
+        int box;
+        std::wstring input;
+        int button;
+        std::wstring result;
+    } rows[] = {{0, IDC_EXPRESSION_INPUT, std::wstring(3000, L'1'), IDC_EXPRESSION_SOLVE,
+                 L"1.11111111111111E2999"},
+                {0, IDC_EXPRESSION_INPUT, L"2*(3-1.5)/4", IDC_EXPRESSION_SOLVE, L"0.75"},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_TRANSPOSE, L" 1 3\r\n 2 4"},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_DETERMINANT, L"-2"},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_SUM, L" 2 3\r\n 4 5"},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_DIFFERENCE, L" 0 1\r\n 2 3"},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_BY_NUMBER, L" 3  6\r\n 9 12"},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_PRODUCT, L" 3 3\r\n 7 7"},
+                {1, IDC_MATRIX_A, a, IDC_MATRIX_POWER, L"  7 10\r\n 15 22"},
+                {2, IDC_EQUATIONS_INPUT, L"2x+y=5\r\nx-y=1", IDC_EQUATIONS_SOLVE,
+                 L"Методом Крамера:\r\n\r\nD = ( 2  1\r\n      1 -1 ) = -3\r\n\r\n"
+                 L"x = ( 5  1\r\n      1 -1 ) = -6\r\n\r\ny = ( 2 5\r\n      1 1 ) = -3\r\n\r\n"
+                 L"Ответ:\r\nx = 2\r\ny = 1\r\n"}};
+    for (const auto& [page, box, input, button, result] : rows) {
+        SCOPED_TRACE(testing::Message() << "button " << button);
+        program.Click(kPages[page].button);
+        ExpectShown(program, page);
+        program.SetText(box, input);
+        program.Click(button);
+        EXPECT_EQ(program.Text(kPages[page].resultBox), result);
+        EXPECT_EQ(program.Text(box), input);
+    }
+    for (const Page& page : kPages) {  // for the screenshots: each page with its last answer
+        program.Click(page.button);
+        Pose(page.pose);
+    }
+    EXPECT_EQ(program.Text(IDC_MATRIX_A), a) << "kept while other pages were shown";
+}
+
+// Ctrl+digit shows a page, focus in its first box; Tab goes through it as a reader does, to its
+// button and back in; Shift+Tab goes back. Each control by the name a screen reader gives it.
+TEST_F(WindowTest, TabGoesThroughEachPageInReadingOrder) {
+    const std::vector<std::wstring> orders[] = {
+        {L"Исходные данные:", L"Решить", L"Результат:", L"Примеры", L"Исходные данные:"},
+        {L"Матрица A:", L"Матрица B:", L"Определитель A", L"A+B", L"A^", L"Показатель степени",
+         L"A-B", L"A*", L"Множитель", L"A*B", L"Транспонировать A", L"Результат:", L"Матрицы",
+         L"Матрица A:"},
+        {L"Исходные данные:", L"Решить", L"Методом Крамера", L"Результат:", L"Сист. уравнений",
+         L"Исходные данные:"}};
+    CoInitialize(nullptr);
+    EXPECT_EQ(AccessibleName(program.Focus()), L"Исходные данные:") << "the focus at start";
+    const auto moveFocus = [&](const std::vector<WORD>& chord) {
+        const HWND before = program.Focus();
+        PressKeys(chord);
+        WaitFor([&] { return program.Focus() != before; }, 2s);
+        return AccessibleName(program.Focus());
     };
-    expectShown(kPages[0]);
-    for (const int chosen : {0, 1, 1, 2, 2, 0, 2, 1, 0}) {
-        SCOPED_TRACE(kPages[chosen].caption);
-        program.Click(kPages[chosen].buttonId);
-        expectShown(kPages[chosen]);
+    for (const size_t page : {1, 2, 0}) {  // each a page switch
+        const std::vector<std::wstring>& order = orders[page];
+        std::vector<std::wstring> visited = {
+            moveFocus({VK_CONTROL, static_cast<WORD>('1' + page)})};
+        ExpectShown(program, page);
+        while (visited.size() < order.size()) {
+            visited.push_back(moveFocus({VK_TAB}));
+        }
+        EXPECT_EQ(visited, order);
+        EXPECT_EQ(moveFocus({VK_SHIFT, VK_TAB}), order[order.size() - 2]) << "Shift+Tab";
     }
-    for (const auto& [id, text] : typed) {
-        EXPECT_EQ(program.Text(id), text) << id;
+    CoUninitialize();
+}
+
+// In a box holding "x+y=1" with the caret at its end: a chord, the characters typed, another
+// chord; what the box and the page's result box then hold.
+TEST_F(WindowTest, KeysInTheBoxes) {
+    const std::wstring before = L"x+y=1";
+    const std::wstring x = L"\U0001D465";  // mathematical italic x: a surrogate pair
+    const std::wstring line = before + L"\r\n";
+    const std::wstring named = L"Недопустимый символ: " + x;
+    const std::wstring unsolvable = L"Система не имеет единственного решения";
+    const struct {
+        size_t page;
+        int box;
+        std::vector<WORD> chord;
+        std::wstring typed, boxAfter, resultAfter;
+        std::vector<WORD> then = {};  // pressed after the typing
+    } rows[] = {
+        {0, IDC_EXPRESSION_INPUT, {VK_CONTROL, 'A'}, L"2+" + x, L"2+" + x, named, {VK_RETURN}},
+        {1, IDC_MATRIX_A, {VK_RETURN}, L"", line, L""},
+        {1, IDC_MATRIX_B, {VK_RETURN}, L"", line, L""},
+        {1, IDC_MATRIX_FACTOR, {VK_CONTROL, 'A'}, L"1x23", L"12", L""},
+        {2, IDC_EQUATIONS_INPUT, {VK_RETURN}, L"", line, L""},
+        {2, IDC_EQUATIONS_INPUT, {VK_CONTROL, VK_RETURN}, L"", before, unsolvable},
+        {2, IDC_EQUATIONS_INPUT, {VK_ESCAPE}, L"!", before + L"!", L""},
+        {0, IDC_EXPRESSION_INPUT, {VK_ESCAPE}, L"!", before + L"!", L""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "box " << row.box << ", key " << row.chord.back());
+        const int resultBox = kPages[row.page].resultBox;
+        program.Click(kPages[row.page].button);
+        program.SetText(row.box, before);
+        program.SetText(resultBox, L"");
+        const HWND box = program.Control(row.box);
+        SendMessageW(GetParent(box), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+        ASSERT_TRUE(WaitFor([&] { return program.Focus() == box; }, 2s));
+        SendMessageW(box, EM_SETSEL, before.size(), before.size());
+        PressKeys(row.chord, row.typed);
+        PressKeys(row.then);
+        const auto texts = [&] { return program.Text(row.box) + L"|" + program.Text(resultBox); };
+        WaitFor([&] { return texts() == row.boxAfter + L"|" + row.resultAfter; }, 2s);
+        EXPECT_EQ(texts(), row.boxAfter + L"|" + row.resultAfter);
+        EXPECT_TRUE(IsWindowVisible(GetParent(box))) << "the page stays";
+    }
+}
+
+// The menu, chosen with its keys: F10 opens the bar, the arrows go to an item, Enter takes it.
+const std::vector<WORD> kHelp = {VK_F10, VK_RIGHT, VK_DOWN, VK_RETURN};
+
+void PressInTurn(const std::vector<WORD>& keys) {
+    for (const WORD key : keys) {
+        PressKeys({key});
+    }
+}
+
+TEST_F(WindowTest, ExitInTheMenuEndsTheProgramWithCodeZero) {
+    PressInTurn({VK_F10, VK_DOWN, VK_RETURN});
+    DWORD code = STILL_ACTIVE;
+    WaitFor([&] { return GetExitCodeProcess(program.Process(), &code) && code != STILL_ACTIVE; },
+            10s);
+    EXPECT_EQ(code, 0u);
+}
+
+// The About box is modal; its close box, "OK" and Escape close it.
+TEST_F(WindowTest, AboutBoxClosesOnItsCloseBoxOnOkAndOnEscape) {
+    const std::function<void(HWND)> closings[] = {
+        [](HWND about) { PostMessageW(about, WM_CLOSE, 0, 0); },
+        [](HWND about) { SendDlgItemMessageW(about, IDC_ABOUT_OK, BM_CLICK, 0, 0); },
+        [](HWND) { PressKeys({VK_ESCAPE}); }};
+    for (size_t closing = 0; closing < std::size(closings); ++closing) {
+        SCOPED_TRACE(closing);
+        PressInTurn({VK_F10, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN});
+        const HWND about = program.WaitForShown(L"О программе...");
+        ASSERT_NE(about, nullptr);
+        Pose(L"about");
+        EXPECT_FALSE(IsWindowEnabled(program.MainWindow())) << "the box is modal";
+        closings[closing](about);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(about); }, 5s));
+        EXPECT_TRUE(IsWindowEnabled(program.MainWindow()));
+    }
+}
+
+// Help.htm beside the program opens in its folder however the program started, even while held
+// open; a missing one, or one no program opens, is reported in an error box, and all goes on.
+TEST(HelpTest, OpensHelpBesideTheProgramOrSaysWhyNot) {
+    const wchar_t* noProgram =
+        L"Не удалось открыть файл справки: в системе нет программы для просмотра файлов .htm.";
+    // The handler: a command that copies the file to opened.htm in the folder it runs in.
+    RegSetValueW(HKEY_CLASSES_ROOT, L"NerolithE2E.Record\\shell\\open\\command", REG_SZ,
+                 L"cmd.exe /c copy \"%1\" opened.htm", 0);
+    const struct {
+        bool withHelp;
+        const wchar_t* handler;
+        bool elsewhere;  // started unquoted, with an argument, from another folder
+        std::vector<WORD> keys;
+        const wchar_t* message;  // in the error box; none when the file is opened
+        const wchar_t* pose;
+    } rows[] = {
+        {false, L"NerolithE2E.Record", false, kHelp, L"Файл справки отсутствует!", L"help-error"},
+        {true, L"NerolithE2E.NoProgram", false, {VK_F1}, noProgram, L"help-no-program"},
+        {true, L"NerolithE2E.Record", false, kHelp, nullptr, nullptr},
+        {true, L"NerolithE2E.Record", true, {VK_F1}, nullptr, nullptr},
+    };
+    const std::wstring folder =
+        (std::filesystem::temp_directory_path() / L"nerolith-help/").wstring();
+    const std::wstring exe = folder + L"nerolith.exe", help = folder + L"Help.htm",
+                       opened = folder + L"opened.htm";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(kProgram.c_str(), exe.c_str(), FALSE));
+    for (const auto& row : rows) {
+        RegSetValueW(HKEY_CLASSES_ROOT, L".htm", REG_SZ, row.handler, 0);
+        DeleteFileW(help.c_str());
+        DeleteFileW(opened.c_str());
+        if (row.withHelp) {
+            CopyFileW((FolderPart(kProgram) + L"Help.htm").c_str(), help.c_str(), FALSE);
+        }
+        const HANDLE held = CreateFileW(help.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const NerolithProcess program(exe, row.elsewhere ? exe + L" C:\\some\\argument\\" : L"",
+                                      row.elsewhere ? L"C:\\" : L"");
+        ASSERT_TRUE(program.BringToFront());
+        PressInTurn(row.keys);
+        if (row.message == nullptr) {
+            EXPECT_TRUE(WaitFor(
+                [&] { return GetFileAttributesW(opened.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                10s));
+            EXPECT_EQ(program.WaitForShown(L"Ошибка", 1s), nullptr);
+        } else {
+            const HWND box = program.WaitForShown(L"Ошибка");
+            Pose(row.pose);
+            EXPECT_NE(FindWindowExW(box, nullptr, L"Static", row.message), nullptr);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 5s));
+        }
+        EXPECT_EQ(WaitForSingleObject(program.Process(), 0), WAIT_TIMEOUT) << "the program goes on";
+        CloseHandle(held);
     }
 }
 
