@@ -18,17 +18,15 @@ namespace {
 struct PageRow {
     int buttonId;
     const wchar_t* caption;  // the button's text and the tab's caption
-    int captionLength;
     int dialogTemplate;
     DLGPROC procedure;
     int solveButton;  // pressed by Ctrl+Enter; 0 for none
 };
 
 constexpr std::array<PageRow, kPageCount> kPageTable = {{
-    {IDC_PAGE_EXPRESSION, L"Примеры", 7, IDD_EXPRESSION_PAGE, ExpressionPageProc,
-     IDC_EXPRESSION_SOLVE},
-    {IDC_PAGE_MATRIX, L"Матрицы", 7, IDD_MATRIX_PAGE, MatrixPageProc, 0},
-    {IDC_PAGE_EQUATIONS, L"Сист. уравнений", 15, IDD_EQUATIONS_PAGE, EquationsPageProc,
+    {IDC_PAGE_EXPRESSION, L"Примеры", IDD_EXPRESSION_PAGE, OneBoxPageProc, IDC_EXPRESSION_SOLVE},
+    {IDC_PAGE_MATRIX, L"Матрицы", IDD_MATRIX_PAGE, MatrixPageProc, 0},
+    {IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDD_EQUATIONS_PAGE, OneBoxPageProc,
      IDC_EQUATIONS_SOLVE},
 }};
 
@@ -182,7 +180,6 @@ void InsertPageTab(const PageRow& page) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<wchar_t*>(page.caption);
-    item.cchTextMax = page.captionLength;
     item.iImage = -1;
     TabCtrl_InsertItem(Shell.tabControl, 0, &item);
 }

@@ -31,17 +31,24 @@ void WriteBoxText(HWND page, int boxId, const std::u16string& text) {
     SetDlgItemTextW(page, boxId, wide.c_str());
 }
 
-void OnExpressionCommand(HWND page, int id, HWND, UINT code) {
-    if (id == IDC_EXPRESSION_SOLVE && code == BN_CLICKED) {
-        WriteBoxText(page, IDC_EXPRESSION_RESULT,
-                     ExpressionPageAnswer(ReadBoxText(page, IDC_EXPRESSION_INPUT)).text);
-    }
-}
+// The pages with one input box: "Решить" puts the page's answer into its result box.
+struct OneBoxPage {
+    int solveButton;
+    int inputBox;
+    int resultBox;
+    PageAnswer (*answer)(std::u16string_view input);
+};
 
-void OnEquationsCommand(HWND page, int id, HWND, UINT code) {
-    if (id == IDC_EQUATIONS_SOLVE && code == BN_CLICKED) {
-        WriteBoxText(page, IDC_EQUATIONS_RESULT,
-                     EquationsPageAnswer(ReadBoxText(page, IDC_EQUATIONS_INPUT)).text);
+constexpr std::array<OneBoxPage, 2> kOneBoxPages = {{
+    {IDC_EXPRESSION_SOLVE, IDC_EXPRESSION_INPUT, IDC_EXPRESSION_RESULT, ExpressionPageAnswer},
+    {IDC_EQUATIONS_SOLVE, IDC_EQUATIONS_INPUT, IDC_EQUATIONS_RESULT, EquationsPageAnswer},
+}};
+
+void OnOneBoxCommand(HWND page, int id, HWND, UINT code) {
+    const auto solved = std::ranges::find(kOneBoxPages, id, &OneBoxPage::solveButton);
+    if (solved != kOneBoxPages.end() && code == BN_CLICKED) {
+        WriteBoxText(page, solved->resultBox,
+                     solved->answer(ReadBoxText(page, solved->inputBox)).text);
     }
 }
 
@@ -93,14 +100,10 @@ INT_PTR PageResult(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
 
 }  // namespace
 
-INT_PTR CALLBACK ExpressionPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return PageResult(page, message, wParam, lParam, OnExpressionCommand);
+INT_PTR CALLBACK OneBoxPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    return PageResult(page, message, wParam, lParam, OnOneBoxCommand);
 }
 
 INT_PTR CALLBACK MatrixPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     return PageResult(page, message, wParam, lParam, OnMatrixCommand);
-}
-
-INT_PTR CALLBACK EquationsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return PageResult(page, message, wParam, lParam, OnEquationsCommand);
 }

@@ -39,9 +39,9 @@ void DeleteFonts(const ShellFonts& fonts);
 bool TabAcrossPageEdge(const MSG& message);
 
 // PageDialogs.cpp
-INT_PTR CALLBACK ExpressionPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+// The expression and equations pages share one procedure.
+INT_PTR CALLBACK OneBoxPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK MatrixPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK EquationsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
 // HelpAndAbout.cpp
 void HelpCommand(HWND window);

@@ -83,60 +83,43 @@ TwoDimDynA ScaledColumns(const TwoDimDynA& a, int& exponentSum) {
     return scaled;
 }
 
-struct Echelon {
-    size_t pivots = 0;
+// Fraction-free (Bareiss) elimination with row pivoting on a square matrix: each step takes the
+// row of largest magnitude in the column, and every division is by the previous pivot, so
+// integer matrices stay exact. The last pivot is the determinant of the rows as swapped; a
+// column without a pivot makes it 0.
+Extended EliminatedDeterminant(const TwoDimDynA& a) {
+    int exponentSum = 0;
+    TwoDimDynA m = ScaledColumns(a, exponentSum);
+    const size_t n = m.size();
     bool rowsSwappedOddly = false;
-};
-
-// Fraction-free (Bareiss) elimination with row pivoting, in place: each step takes the row of
-// largest magnitude in the column, and every division is by the previous pivot, so integer
-// matrices stay exact. A column without a pivot ends the work.
-Echelon Eliminate(TwoDimDynA& m) {
-    Echelon echelon;
-    const size_t rows = m.size();
-    const size_t columns = rows == 0 ? 0 : m[0].size();
     Extended previous = 1;
-    for (size_t c = 0; c < columns && echelon.pivots < rows; ++c) {
-        const size_t r = echelon.pivots;
-        size_t pivotRow = r;
-        for (size_t i = r + 1; i < rows; ++i) {
+    for (size_t c = 0; c < n; ++c) {
+        size_t pivotRow = c;
+        for (size_t i = c + 1; i < n; ++i) {
             if (std::fabs(m[i][c]) > std::fabs(m[pivotRow][c])) {
                 pivotRow = i;
             }
         }
         if (m[pivotRow][c] == 0) {
-            return echelon;
+            return 0;
         }
-        if (pivotRow != r) {
-            std::swap(m[pivotRow], m[r]);
-            echelon.rowsSwappedOddly = !echelon.rowsSwappedOddly;
+        if (pivotRow != c) {
+            std::swap(m[pivotRow], m[c]);
+            rowsSwappedOddly = !rowsSwappedOddly;
         }
-        const ArrayOfExtended& pivotRowValues = m[r];
+        const ArrayOfExtended& pivotRowValues = m[c];
         const Extended pivot = pivotRowValues[c];
-        for (size_t i = r + 1; i < rows; ++i) {
+        for (size_t i = c + 1; i < n; ++i) {
             ArrayOfExtended& row = m[i];
             const Extended factor = row[c];
-            for (size_t j = c + 1; j < columns; ++j) {
+            for (size_t j = c + 1; j < n; ++j) {
                 row[j] = (row[j] * pivot - factor * pivotRowValues[j]) / previous;
             }
             row[c] = 0;
         }
         previous = pivot;
-        ++echelon.pivots;
     }
-    return echelon;
-}
-
-// The last pivot of the fraction-free elimination is the determinant of the rows as swapped.
-Extended EliminatedDeterminant(const TwoDimDynA& a) {
-    int exponentSum = 0;
-    TwoDimDynA m = ScaledColumns(a, exponentSum);
-    const Echelon echelon = Eliminate(m);
-    if (echelon.pivots < m.size()) {
-        return 0;
-    }
-    const Extended scaled = m.back().back();
-    return std::ldexp(echelon.rowsSwappedOddly ? -scaled : scaled, exponentSum);
+    return std::ldexp(rowsSwappedOddly ? -previous : previous, exponentSum);
 }
 
 }  // namespace

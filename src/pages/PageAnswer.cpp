@@ -13,3 +13,15 @@ PageAnswer CalculatedAnswer(const std::string& text, bool isMessage) {
     }
     return {FromCp1251(text), isMessage};
 }
+
+PageAnswer OneBoxAnswer(std::u16string_view input, PageCheck check, PageCalculation calculate) {
+    const Cp1251Text text = ToCp1251(input);
+    std::string message;
+    if (!check(text.bytes, message)) {
+        return CheckFailedAnswer(message, text);
+    }
+    ClearArithmeticFaults();
+    bool isMessage = false;
+    const std::string answer = calculate(text.bytes, isMessage);
+    return CalculatedAnswer(answer, isMessage);
+}

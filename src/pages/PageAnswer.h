@@ -17,3 +17,9 @@ PageAnswer CheckFailedAnswer(std::string_view message, const Cp1251Text& source)
 // The answer of a calculation begun with ClearArithmeticFaults(): the message of the first
 // arithmetic fault it raised, otherwise its own text.
 PageAnswer CalculatedAnswer(const std::string& text, bool isMessage = false);
+
+// A page with one input box: the check's message about the box's text, or else the answer of
+// the calculation on the accepted bytes, which sets isMessage when its text is a message.
+using PageCheck = bool (*)(const std::string& bytes, std::string& message);
+using PageCalculation = std::string (*)(const std::string& bytes, bool& isMessage);
+PageAnswer OneBoxAnswer(std::u16string_view input, PageCheck check, PageCalculation calculate);
