@@ -93,6 +93,9 @@ TEST_F(WindowTest, EachButtonShowsItsAnswer) {
         program.Click(page.button);
         Pose(page.pose);
     }
+    program.Click(kPages[1].button);
+    ShowWindow(program.MainWindow(), SW_MAXIMIZE);
+    Pose(L"matrix-maximized");
     EXPECT_EQ(program.Text(IDC_MATRIX_A), a) << "kept while other pages were shown";
 }
 
