@@ -27,27 +27,31 @@ constexpr DWORD kPageButtonStyle =
     WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | BS_PUSHLIKE | BS_FLAT;
 constexpr DWORD kFrameStyle = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
 
+// Which way a child grows when the window is larger than its smallest size.
+enum Growth : unsigned { kFixed = 0, kWide = 1, kTall = 2 };
+
 struct ChildRow {
     const wchar_t* className;
     const wchar_t* text;
     DWORD style;
     Box at96;  // in the client area at the window's smallest size, at 96 DPI
     int id;
-    // Whether it takes the width, the height the window gains beyond its smallest size.
-    bool growsWide, growsTall;
+    unsigned growth;
 };
+
+constexpr ChildRow PageButton(size_t page, int y) {
+    const PageRow& row = kPageTable[page];
+    return {L"BUTTON", row.caption, kPageButtonStyle, {12, y, 97, 41}, row.buttonId, kFixed};
+}
 
 // The main window's children in creation order, which is also their order below the window.
 constexpr std::array<ChildRow, 6> kChildren = {{
-    {L"BUTTON", kPageTable[0].caption, kPageButtonStyle, {12, 12, 97, 41}, kPageTable[0].buttonId,
-     false, false},
-    {L"BUTTON", kPageTable[1].caption, kPageButtonStyle, {12, 52, 97, 41}, kPageTable[1].buttonId,
-     false, false},
-    {L"BUTTON", kPageTable[2].caption, kPageButtonStyle, {12, 92, 97, 41}, kPageTable[2].buttonId,
-     false, false},
-    {WC_TABCONTROLW, nullptr, WS_CHILD | WS_VISIBLE, {125, 12, 444, 329}, 0, true, true},
-    {L"BUTTON", nullptr, kFrameStyle, {120, 0, 453, 344}, 0, true, true},
-    {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 344}, 0, false, true},
+    PageButton(0, 12),
+    PageButton(1, 52),
+    PageButton(2, 92),
+    {WC_TABCONTROLW, nullptr, WS_CHILD | WS_VISIBLE, {125, 12, 444, 329}, 0, kWide | kTall},
+    {L"BUTTON", nullptr, kFrameStyle, {120, 0, 453, 344}, 0, kWide | kTall},
+    {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 344}, 0, kTall},
 }};
 
 // The window's place at start and its smallest size, at 96 DPI.
@@ -148,10 +152,9 @@ void LayOutPage(size_t index, UINT dpi, SIZE extra) {
         int given = 0;
         int weight = 0;
         for (const Band& band : bands) {
-            const Box box =
-                std::ranges::find(plan, band.boxId, [](const auto& p) {
-                    return GetDlgCtrlID(p.first);
-                })->second;
+            const Box box = std::ranges::find(plan, band.boxId, [](const auto& p) {
+                                return GetDlgCtrlID(p.first);
+                            })->second;
             weight += band.weight;
             const int upTo = MulDiv(room, weight, total);
             result.push_back(vertical ? Stretch{box.y, box.y + box.height, upTo - given}
@@ -163,7 +166,8 @@ void LayOutPage(size_t index, UINT dpi, SIZE extra) {
     const std::vector<Stretch> columns = stretches(row.columns, extra.cx, false);
     const std::vector<Stretch> rows = stretches(row.rows, extra.cy, true);
     for (const auto& [control, box] : plan) {
-        const bool grows = std::ranges::find(row.growing, GetDlgCtrlID(control)) != row.growing.end();
+        const bool grows =
+            std::ranges::find(row.growing, GetDlgCtrlID(control)) != row.growing.end();
         const auto [right, wider] = Follow(columns, box.x, box.x + box.width);
         const auto [down, taller] = Follow(rows, box.y, box.y + box.height);
         MoveTo(control, {box.x + right, box.y + down, box.width + (grows ? wider : 0),
@@ -178,8 +182,8 @@ void LayOut(HWND window, UINT dpi) {
     HWND child = GetWindow(window, GW_CHILD);
     for (const ChildRow& row : kChildren) {
         const Box box = Scaled(row.at96, dpi);
-        MoveTo(child, {box.x, box.y, box.width + (row.growsWide ? extra.cx : 0),
-                       box.height + (row.growsTall ? extra.cy : 0)});
+        MoveTo(child, {box.x, box.y, box.width + ((row.growth & kWide) != 0 ? extra.cx : 0),
+                       box.height + ((row.growth & kTall) != 0 ? extra.cy : 0)});
         child = GetWindow(child, GW_HWNDNEXT);
     }
     RECT area{};
@@ -366,8 +370,9 @@ void OnDpiChanged(HWND window, UINT dpi, const RECT* suggested) {
     Shell.fonts = FontsForDpi(dpi);
     SetFonts(window);
     DeleteFonts(oldFonts);
-    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut(window, dpi);
 }
 

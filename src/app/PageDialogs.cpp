@@ -59,7 +59,6 @@ constexpr std::array<OneBoxPage, 2> kOneBoxPages = {{
     {IDC_EQUATIONS_SOLVE, IDC_EQUATIONS_INPUT, IDC_EQUATIONS_RESULT, EquationsPageAnswer},
 }};
 
-
 struct MatrixButton {
     int id;
     MatrixOperation operation;

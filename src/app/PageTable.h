@@ -40,8 +40,15 @@ inline constexpr Band kEquationsRows[] = {{IDC_EQUATIONS_INPUT, 1}};
 inline constexpr size_t kPageCount = 3;
 
 inline constexpr std::array<PageRow, kPageCount> kPageTable = {{
-    {IDC_PAGE_EXPRESSION, L"Примеры", IDD_EXPRESSION_PAGE, IDC_EXPRESSION_INPUT,
-     IDC_EXPRESSION_RESULT, IDC_EXPRESSION_SOLVE, kExpressionGrowing, kExpressionColumns, {}},
+    {IDC_PAGE_EXPRESSION,
+     L"Примеры",
+     IDD_EXPRESSION_PAGE,
+     IDC_EXPRESSION_INPUT,
+     IDC_EXPRESSION_RESULT,
+     IDC_EXPRESSION_SOLVE,
+     kExpressionGrowing,
+     kExpressionColumns,
+     {}},
     {IDC_PAGE_MATRIX, L"Матрицы", IDD_MATRIX_PAGE, IDC_MATRIX_A, IDC_MATRIX_RESULT, 0,
      kMatrixGrowing, kMatrixColumns, kMatrixRows},
     {IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDD_EQUATIONS_PAGE, IDC_EQUATIONS_INPUT,

@@ -42,8 +42,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     Shell.dpi = StartDpi();
     const RECT frame = MainWindowRect(Shell.dpi);
     Shell.mainWindow = CreateWindowExW(
-        0, L"TNerolithWindow", L"Nerolith", WS_OVERLAPPEDWINDOW, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
-        nullptr);
+        0, L"TNerolithWindow", L"Nerolith", WS_OVERLAPPEDWINDOW, frame.left, frame.top,
+        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (Shell.mainWindow == nullptr) {
         return 0;
     }

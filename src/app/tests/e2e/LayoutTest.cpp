@@ -130,8 +130,9 @@ TEST_F(LayoutTest, FitsAtThePrefixScale) {
         smallest.push_back(Width(program.Control(page.resultBox)));
     }
     const RECT frame = RectIn(program.MainWindow(), nullptr);
-    const SIZE larger = {std::min<LONG>(MulDiv(frame.right - frame.left, 16, 10), kScreens.at(dpi).cx),
-                         std::min<LONG>(MulDiv(frame.bottom - frame.top, 16, 10), kScreens.at(dpi).cy)};
+    const SIZE larger = {
+        std::min<LONG>(MulDiv(frame.right - frame.left, 16, 10), kScreens.at(dpi).cx),
+        std::min<LONG>(MulDiv(frame.bottom - frame.top, 16, 10), kScreens.at(dpi).cy)};
     SetWindowPos(program.MainWindow(), nullptr, 0, 0, larger.cx, larger.cy, SWP_NOZORDER);
     for (const int show : {SW_SHOWNORMAL, SW_MAXIMIZE}) {
         ShowWindow(program.MainWindow(), show);
