@@ -4,23 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "PageTable.h"
 #include "ProgramDriver.h"
-#include "resource.h"
 
 namespace {
 
-struct Page {
-    int button;
-    const wchar_t* caption;
-    int firstBox, resultBox;
-    const wchar_t* pose;
-};
-
-constexpr Page kPages[] = {
-    {IDC_PAGE_EXPRESSION, L"Примеры", IDC_EXPRESSION_INPUT, IDC_EXPRESSION_RESULT, L"expression"},
-    {IDC_PAGE_MATRIX, L"Матрицы", IDC_MATRIX_A, IDC_MATRIX_RESULT, L"matrix"},
-    {IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDC_EQUATIONS_INPUT, IDC_EQUATIONS_RESULT,
-     L"equations"}};
+// The program's own table of pages, and their poses for the screenshots.
+constexpr const auto& kPages = kPageTable;
+constexpr const wchar_t* kPoses[] = {L"expression", L"matrix", L"equations"};
 
 // The chosen page alone is shown, its button alone checked, and the single tab names it.
 void ExpectShown(const NerolithProcess& program, size_t chosen) {
@@ -29,7 +20,7 @@ void ExpectShown(const NerolithProcess& program, size_t chosen) {
     for (size_t page = 0; page < std::size(kPages); ++page) {
         EXPECT_EQ(IsWindowVisible(GetParent(program.Control(kPages[page].firstBox))) != FALSE,
                   page == chosen);
-        EXPECT_EQ(program.IsChecked(kPages[page].button), page == chosen);
+        EXPECT_EQ(program.IsChecked(kPages[page].buttonId), page == chosen);
     }
 }
 
@@ -85,18 +76,18 @@ TEST_F(WindowTest, EachButtonShowsItsAnswer) {
                  L"Ответ:\r\nx = 2\r\ny = 1\r\n"}};
     for (const auto& [page, box, input, button, result] : rows) {
         SCOPED_TRACE(testing::Message() << "button " << button);
-        program.Click(kPages[page].button);
+        program.Click(kPages[page].buttonId);
         ExpectShown(program, page);
         program.SetText(box, input);
         program.Click(button);
         EXPECT_EQ(program.Text(kPages[page].resultBox), result);
         EXPECT_EQ(program.Text(box), input);
     }
-    for (const Page& page : kPages) {  // for the screenshots: each page with its last answer
-        program.Click(page.button);
-        Pose(page.pose);
+    for (size_t page = 0; page < kPageCount; ++page) {  // each page with its last answer
+        program.Click(kPages[page].buttonId);
+        Pose(kPoses[page]);
     }
-    program.Click(kPages[1].button);
+    program.Click(kPages[1].buttonId);
     ShowWindow(program.MainWindow(), SW_MAXIMIZE);
     Pose(L"matrix-maximized");
     EXPECT_EQ(program.Text(IDC_MATRIX_A), a) << "kept while other pages were shown";
@@ -161,7 +152,7 @@ TEST_F(WindowTest, KeysInTheBoxes) {
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "box " << row.box << ", key " << row.chord.back());
         const int resultBox = kPages[row.page].resultBox;
-        program.Click(kPages[row.page].button);
+        program.Click(kPages[row.page].buttonId);
         program.SetText(row.box, before);
         program.SetText(resultBox, L"");
         const HWND box = program.Control(row.box);
@@ -200,7 +191,7 @@ TEST_F(WindowTest, RefusedCharacterIsSelectedInItsBox) {
     program.SetText(IDC_MATRIX_A, L"1 2\r\n3 4");
     for (const auto& [page, box, text, button, refused, at] : rows) {
         SCOPED_TRACE(testing::Message() << "box " << box << ", character " << int{refused});
-        program.Click(kPages[page].button);
+        program.Click(kPages[page].buttonId);
         program.SetText(box, text);
         program.Click(button);
         EXPECT_EQ(program.Text(kPages[page].resultBox),
