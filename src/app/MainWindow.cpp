@@ -130,41 +130,46 @@ std::pair<int, int> Follow(const std::vector<Stretch>& stretches, LONG start, LO
     return {move, growth};
 }
 
-// Places page `index`'s controls for `dpi` with `extra` room: the plan scaled, then the room
+using PlacedControls = std::vector<std::pair<HWND, Box>>;
+
+// The bands along one axis of the page placed as `plan`, each with its share of `room`.
+std::vector<Stretch> Stretches(const PlacedControls& plan, std::span<const Band> bands, int room,
+                               bool vertical) {
+    int total = 0;
+    for (const Band& band : bands) {
+        total += band.weight;
+    }
+    std::vector<Stretch> stretches;
+    int given = 0;
+    int weight = 0;
+    for (const Band& band : bands) {
+        const Box box = std::ranges::find(plan, band.boxId, [](const auto& p) {
+                            return GetDlgCtrlID(p.first);
+                        })->second;
+        weight += band.weight;
+        const int upTo = MulDiv(room, weight, total);
+        stretches.push_back(vertical ? Stretch{box.y, box.y + box.height, upTo - given}
+                                     : Stretch{box.x, box.x + box.width, upTo - given});
+        given = upTo;
+    }
+    return stretches;
+}
+
+// Places page `index`'s controls for `dpi` with `extra` room: its plan scaled, then the room
 // shared out among its bands.
 void LayOutPage(size_t index, UINT dpi, SIZE extra) {
-    const PageRow& row = kPageTable[index];
     const auto scaled = [dpi](LONG pixels) {
         return MulDiv(pixels, static_cast<int>(dpi), static_cast<int>(Shell.templateDpi));
     };
-    std::vector<std::pair<HWND, Box>> plan;
+    PlacedControls plan;
     for (const auto& [control, rect] : Shell.pagePlans[index]) {
         plan.push_back({control,
                         {scaled(rect.left), scaled(rect.top), scaled(rect.right - rect.left),
                          scaled(rect.bottom - rect.top)}});
     }
-    const auto stretches = [&plan](std::span<const Band> bands, int room, bool vertical) {
-        int total = 0;
-        for (const Band& band : bands) {
-            total += band.weight;
-        }
-        std::vector<Stretch> result;
-        int given = 0;
-        int weight = 0;
-        for (const Band& band : bands) {
-            const Box box = std::ranges::find(plan, band.boxId, [](const auto& p) {
-                                return GetDlgCtrlID(p.first);
-                            })->second;
-            weight += band.weight;
-            const int upTo = MulDiv(room, weight, total);
-            result.push_back(vertical ? Stretch{box.y, box.y + box.height, upTo - given}
-                                      : Stretch{box.x, box.x + box.width, upTo - given});
-            given = upTo;
-        }
-        return result;
-    };
-    const std::vector<Stretch> columns = stretches(row.columns, extra.cx, false);
-    const std::vector<Stretch> rows = stretches(row.rows, extra.cy, true);
+    const PageRow& row = kPageTable[index];
+    const std::vector<Stretch> columns = Stretches(plan, row.columns, extra.cx, false);
+    const std::vector<Stretch> rows = Stretches(plan, row.rows, extra.cy, true);
     for (const auto& [control, box] : plan) {
         const bool grows =
             std::ranges::find(row.growing, GetDlgCtrlID(control)) != row.growing.end();
