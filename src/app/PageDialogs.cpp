@@ -12,8 +12,6 @@
 #include <span>
 #include <string>
 
-#include "EquationsPage.h"
-#include "ExpressionPage.h"
 #include "MatrixPage.h"
 #include "resource.h"
 #include "ShellState.h"
@@ -46,19 +44,6 @@ void ShowAnswer(HWND page, int resultBox, const PageAnswer& answer,
     }
 }
 
-// The pages with one input box: "Решить" puts the page's answer into its result box.
-struct OneBoxPage {
-    int solveButton;
-    int inputBox;
-    int resultBox;
-    PageAnswer (*answer)(std::u16string_view input);
-};
-
-constexpr std::array<OneBoxPage, 2> kOneBoxPages = {{
-    {IDC_EXPRESSION_SOLVE, IDC_EXPRESSION_INPUT, IDC_EXPRESSION_RESULT, ExpressionPageAnswer},
-    {IDC_EQUATIONS_SOLVE, IDC_EQUATIONS_INPUT, IDC_EQUATIONS_RESULT, EquationsPageAnswer},
-}};
-
 struct MatrixButton {
     int id;
     MatrixOperation operation;
@@ -81,10 +66,11 @@ void OnPageCommand(HWND page, int id, HWND, UINT code) {
     if (code != BN_CLICKED) {
         return;
     }
-    const auto solved = std::ranges::find(kOneBoxPages, id, &OneBoxPage::solveButton);
-    if (solved != kOneBoxPages.end()) {
-        ShowAnswer(page, solved->resultBox, solved->answer(ReadBoxText(page, solved->inputBox)),
-                   std::span(&solved->inputBox, 1));
+    // On a page with one input box, "Решить" puts the page's answer into its result box.
+    const auto solved = std::ranges::find(kPageTable, id, &PageRow::solveButton);
+    if (solved != kPageTable.end()) {
+        ShowAnswer(page, solved->resultBox, solved->answer(ReadBoxText(page, solved->firstBox)),
+                   std::span(&solved->firstBox, 1));
         return;
     }
     const auto button = std::ranges::find(kMatrixButtons, id, &MatrixButton::id);

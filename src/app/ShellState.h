@@ -12,7 +12,7 @@
 struct ShellFonts {
     HFONT edit = nullptr;    // the pages' edit boxes
     HFONT button = nullptr;  // the page buttons and the tab control
-    HFONT dialog = nullptr;  // the pages' other controls, once the DPI has changed
+    HFONT dialog = nullptr;  // the pages' other controls
 };
 
 // A page's controls where its template puts them, in pixels at ShellState::templateDpi.
