@@ -326,12 +326,12 @@ void OnActivate(HWND, UINT state, HWND, BOOL minimized) {
     }
 }
 
-// As the button's click, but the focus stays where it is.
+// As the button's click, when it can be clicked, but the focus stays where it is.
 void PressSolveButton() {
     const int solve = kPageTable[Shell.currentPage].solveButton;
-    if (solve != 0) {
-        FORWARD_WM_COMMAND(CurrentPage(), solve, GetDlgItem(CurrentPage(), solve), BN_CLICKED,
-                           SendMessageW);
+    const HWND button = GetDlgItem(CurrentPage(), solve);
+    if (solve != 0 && IsWindowEnabled(button)) {
+        FORWARD_WM_COMMAND(CurrentPage(), solve, button, BN_CLICKED, SendMessageW);
     }
 }
 
