@@ -1,17 +1,15 @@
 #include "PageAnswer.h"
 
-#include "ArithmeticFaults.h"
+#include "Calculation.h"
 
 PageAnswer CheckFailedAnswer(std::string_view message, const Cp1251Text& source) {
     return {MessageFromCp1251(message, source), true};
 }
 
-PageAnswer CalculatedAnswer(const std::string& text, bool isMessage) {
-    const std::string fault = ArithmeticFaultMessage();
-    if (!fault.empty()) {
-        return {FromCp1251(fault), true};
-    }
-    return {FromCp1251(text), isMessage};
+PageAnswer CalculatedAnswer(const Calculate& calculate) {
+    bool isMessage = false;
+    const CalculationEnd end = RunCalculation([&] { return calculate(isMessage); });
+    return {FromCp1251(end.text), end.faulted || isMessage, end.stopped};
 }
 
 PageAnswer OneBoxAnswer(std::u16string_view input, PageCheck check, PageCalculation calculate) {
@@ -20,8 +18,5 @@ PageAnswer OneBoxAnswer(std::u16string_view input, PageCheck check, PageCalculat
     if (!check(text.bytes, message)) {
         return CheckFailedAnswer(message, text);
     }
-    ClearArithmeticFaults();
-    bool isMessage = false;
-    const std::string answer = calculate(text.bytes, isMessage);
-    return CalculatedAnswer(answer, isMessage);
+    return CalculatedAnswer([&](bool& isMessage) { return calculate(text.bytes, isMessage); });
 }

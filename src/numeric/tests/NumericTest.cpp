@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "ArithmeticFaults.h"
+#include "Calculation.h"
 #include "CheckCases.h"
 #include "NumberCheck.h"
 #include "uConvert.h"
@@ -76,8 +79,9 @@ TEST(CheckNumber, NamesTheFirstFault) {
 volatile Extended zero = 0;
 volatile Extended result;
 
+using Step = void (*)();
+
 TEST(ArithmeticFaults, NamesTheFaultOfHighestPrecedence) {
-    using Step = void (*)();
     const Step overflow = [] { result = Limits::max() * (2 + zero); };
     const Step underflow = [] { result = Limits::min() * (Limits::min() + zero); };
     const Step zeroByZero = [] { result = zero / zero; };
@@ -97,6 +101,76 @@ TEST(ArithmeticFaults, NamesTheFaultOfHighestPrecedence) {
             step();
         }
         EXPECT_EQ(ArithmeticFaultMessage(), message) << name;
+    }
+}
+
+// 1 + 2^-60 - 1 keeps 2^-60 with 64-bit significands and loses it with 53-bit ones.
+Extended SmallDifference() {
+    volatile Extended one = 1;
+    volatile Extended tiny = 0x1p-60L;
+    return one + tiny - one;
+}
+
+// The value on a thread of its own, which sets the control word `word` first.
+Extended OnNewThread(uint16_t word, Extended (*calculate)()) {
+    Extended value = 0;
+    std::thread([&] {
+        SetX87ControlWord(word);
+        value = calculate();
+    }).join();
+    return value;
+}
+
+Extended Calculated() {
+    Extended value = 0;
+    RunCalculation([&] {
+        value = SmallDifference();
+        return std::string();
+    });
+    return value;
+}
+
+TEST(RunCalculation, GivesTheSameBitsOnANewThreadAsOnTheMainOne) {
+    const Extended onMain = Calculated();
+    const Extended onNew = OnNewThread(kExtendedControlWord, Calculated);
+    EXPECT_EQ(std::memcmp(&onMain, &onNew, 10), 0);
+    EXPECT_EQ(onMain, 0x1p-60L);
+    EXPECT_EQ(OnNewThread(0x027F, SmallDifference), 0) << "53-bit significands";
+}
+
+// What a calculation that notes steps 0 to 2 of 3, raising `fault` after them, ends with.
+TEST(RunCalculation, ReportsTheStepsAndStopsAtTheNextWhenAsked) {
+    const struct {
+        bool watched, stop;
+        Step fault;
+        CalculationEnd end;
+        size_t stepsRun, lastDone;
+    } rows[] = {{false, false, nullptr, {"3", false, false}, 3, 0},
+                {true, false, nullptr, {"3", false, false}, 3, 2},
+                {true, false, [] { result = 1 / zero; }, {"Деление на ноль", true, false}, 3, 2},
+                {true, true, nullptr, {"", false, true}, 0, 0},
+                {false, true, nullptr, {"3", false, false}, 3, 0}};
+    for (const auto& row : rows) {
+        std::pair<size_t, size_t> last;  // the last step reported, done and total
+        CalculationWatch watch{[&](size_t done, size_t total) { last = {done, total}; }};
+        watch.stop = row.stop;
+        WatchCalculations(row.watched ? &watch : nullptr);
+        size_t stepsRun = 0;
+        const CalculationEnd end = RunCalculation([&] {
+            for (size_t step = 0; step < 3; ++step) {
+                NoteProgress(step, 3);
+                ++stepsRun;
+            }
+            if (row.fault != nullptr) {
+                row.fault();
+            }
+            return std::to_string(stepsRun);
+        });
+        WatchCalculations(nullptr);
+        EXPECT_EQ(std::tie(end.text, end.faulted, end.stopped),
+                  std::tie(row.end.text, row.end.faulted, row.end.stopped));
+        EXPECT_EQ(stepsRun, row.stepsRun);
+        EXPECT_EQ(last, std::pair(row.lastDone, row.watched ? size_t{3} : 0));
     }
 }
 

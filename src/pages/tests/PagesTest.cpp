@@ -3,14 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <span>
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "ArithmeticFaults.h"
 #include "BoxText.h"
+#include "Calculation.h"
 #include "EquationsPage.h"
 #include "ExpressionPage.h"
 #include "MatrixPage.h"
@@ -133,6 +136,51 @@ TEST(Pages, ShowTheResultTheCheckMessageOrTheFault) {
         const auto& [answer, text, isMessage] = cases[i];
         EXPECT_EQ(answer.text, text) << "row " << i;
         EXPECT_EQ(answer.isMessage, isMessage) << "row " << i;
+    }
+}
+
+// Each long calculation reports its steps, those of `total` in turn; asked to stop, it stops at
+// its first step and shows nothing.
+TEST(Pages, ReportTheStepsOfLongCalculationsAndStopWhenAsked) {
+    std::u16string identity13;
+    for (size_t i = 0; i < 13; ++i) {
+        std::u16string row = Joined(u"0", u" ", 13);
+        row[2 * i] = u'1';
+        identity13 += (i > 0 ? u"\r\n" : u"") + row;
+    }
+    const struct {
+        std::function<PageAnswer()> answer;
+        size_t total;
+        std::vector<size_t> steps;
+    } rows[] = {
+        {[] { return Matrix(Op::Power, u"1 2\r\n3 4", u"", u"3"); }, 2, {0, 1}},  // products
+        {[&] { return Matrix(Op::Determinant, identity13); },
+         13,
+         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},  // columns
+        {[] { return Matrix(Op::Transpose, u"1 2 3\r\n4 5 6"); },
+         6,
+         {0, 1, 2, 3, 4, 5}},                                                // numbers
+        {[] { return EquationsPageAnswer(u"x+y=3\r\nx-y=1"); }, 3, {1, 2}},  // determinants
+    };
+    for (const auto& row : rows) {
+        std::vector<std::pair<size_t, size_t>> reports;
+        CalculationWatch watch{
+            [&](size_t done, size_t total) { reports.emplace_back(done, total); }};
+        WatchCalculations(&watch);
+        std::vector<size_t> steps;
+        EXPECT_FALSE(row.answer().stopped);
+        for (const auto& [done, total] : reports) {
+            if (total == row.total) {
+                steps.push_back(done);
+            }
+        }
+        EXPECT_EQ(steps, row.steps) << "of " << row.total;
+        reports.clear();
+        watch.stop = true;
+        const PageAnswer stopped = row.answer();
+        WatchCalculations(nullptr);
+        EXPECT_TRUE(stopped.stopped && stopped.text.empty()) << "of " << row.total;
+        EXPECT_EQ(reports.size(), 1u) << "of " << row.total;
     }
 }
 
