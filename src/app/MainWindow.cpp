@@ -112,12 +112,6 @@ ShellFonts FontsForDpi(UINT dpi) {
                            DEFAULT_PITCH)};
 }
 
-bool IsEditBox(HWND window) {
-    wchar_t className[8] = {};
-    GetClassNameW(window, className, 8);
-    return lstrcmpiW(className, L"Edit") == 0;
-}
-
 void MoveTo(HWND window, const Box& box) {
     MoveWindow(window, box.x, box.y, box.width, box.height, TRUE);
 }
@@ -268,6 +262,7 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT) {
 }
 
 void OnDestroy(HWND) {
+    EndPageWork();
     for (HWND& page : Shell.pages) {
         DestroyWindow(page);
         page = nullptr;
@@ -319,6 +314,9 @@ void OnCommand(HWND window, int id, HWND control, UINT code) {
             return;
         case IDM_SELECT_ALL:
             SelectAllInFocusedBox();
+            return;
+        case IDM_STOP:
+            StopPageWork();
             return;
         default:
             break;
@@ -376,6 +374,12 @@ RECT MainWindowRect(UINT dpi) {
     return frame;
 }
 
+bool IsEditBox(HWND window) {
+    wchar_t className[8] = {};
+    GetClassNameW(window, className, 8);
+    return lstrcmpiW(className, L"Edit") == 0;
+}
+
 void DeleteFonts(const ShellFonts& fonts) {
     for (const HFONT font : {fonts.edit, fonts.button, fonts.dialog}) {
         if (font != nullptr) {
@@ -390,6 +394,10 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         HANDLE_MSG(window, WM_DESTROY, OnDestroy);
         HANDLE_MSG(window, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(window, WM_COMMAND, OnCommand);
+        HANDLE_MSG(window, WM_TIMER, OnPageWorkTimer);
+        case WM_PAGE_WORK_DONE:
+            OnPageWorkDone();
+            return 0;
         case WM_DPICHANGED:
             OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;

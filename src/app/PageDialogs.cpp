@@ -1,5 +1,5 @@
-// The three calculator pages: each passes its boxes' texts to its calculator and shows the
-// answer in its result box.
+// The three calculator pages: each passes its boxes' texts to its calculator, which runs on the
+// worker thread, and shows the answer in its result box.
 // The other Windows headers need <windows.h> first.
 // clang-format off
 #include <windows.h>
@@ -26,11 +26,6 @@ std::u16string ReadBoxText(HWND page, int boxId) {
     return std::u16string(buffer.begin(), buffer.begin() + copied);
 }
 
-void WriteBoxText(HWND page, int boxId, const std::u16string& text) {
-    const std::wstring wide(text.begin(), text.end());
-    SetDlgItemTextW(page, boxId, wide.c_str());
-}
-
 // The pages with one input box: "Решить" puts the page's answer into its result box.
 struct OneBoxPage {
     int solveButton;
@@ -47,8 +42,10 @@ constexpr std::array<OneBoxPage, 2> kOneBoxPages = {{
 void OnOneBoxCommand(HWND page, int id, HWND, UINT code) {
     const auto solved = std::ranges::find(kOneBoxPages, id, &OneBoxPage::solveButton);
     if (solved != kOneBoxPages.end() && code == BN_CLICKED) {
-        WriteBoxText(page, solved->resultBox,
-                     solved->answer(ReadBoxText(page, solved->inputBox)).text);
+        StartPageWork(page, id, solved->resultBox,
+                      [answer = solved->answer, input = ReadBoxText(page, solved->inputBox)] {
+                          return answer(input);
+                      });
     }
 }
 
@@ -72,19 +69,20 @@ void OnMatrixCommand(HWND page, int id, HWND, UINT code) {
     if (button == kMatrixButtons.end() || code != BN_CLICKED) {
         return;
     }
-    const std::u16string a = ReadBoxText(page, IDC_MATRIX_A);
-    const std::u16string b = ReadBoxText(page, IDC_MATRIX_B);
-    const std::u16string exponent = ReadBoxText(page, IDC_MATRIX_EXPONENT);
-    const std::u16string factor = ReadBoxText(page, IDC_MATRIX_FACTOR);
-    WriteBoxText(page, IDC_MATRIX_RESULT,
-                 MatrixPageAnswer(button->operation, {a, b, exponent, factor}).text);
+    StartPageWork(
+        page, id, IDC_MATRIX_RESULT,
+        [operation = button->operation, a = ReadBoxText(page, IDC_MATRIX_A),
+         b = ReadBoxText(page, IDC_MATRIX_B), exponent = ReadBoxText(page, IDC_MATRIX_EXPONENT),
+         factor = ReadBoxText(page, IDC_MATRIX_FACTOR)] {
+            return MatrixPageAnswer(operation, {a, b, exponent, factor});
+        });
 }
 
 using CommandHandler = void (*)(HWND page, int id, HWND control, UINT code);
 
 // What every page does besides its buttons: it keeps no focus of its own at start (the main
-// window places it), and it lives as long as the main window, so WM_CLOSE, which a multi-line
-// box sends on Escape, does not end it.
+// window places it), it lives as long as the main window, so WM_CLOSE, which a multi-line box
+// sends on Escape, does not end it, and it shows the busy cursor while its calculation runs.
 INT_PTR PageResult(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
                    CommandHandler onCommand) {
     switch (message) {
@@ -93,6 +91,12 @@ INT_PTR PageResult(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
             return TRUE;
         case WM_CLOSE:
             return TRUE;
+        case WM_SETCURSOR:
+            if (SetPageWorkCursor(page, reinterpret_cast<HWND>(wParam))) {
+                SetWindowLongPtrW(page, DWLP_MSGRESULT, TRUE);
+                return TRUE;
+            }
+            return FALSE;
         default:
             return FALSE;
     }

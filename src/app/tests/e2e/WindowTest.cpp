@@ -54,7 +54,7 @@ std::wstring AccessibleName(HWND control) {
 using WindowTest = NerolithTest;
 
 // Each page's button shows it; each button on it puts the page's answer for its boxes in the
-// result box, and the boxes keep their texts. A long text is read whole.
+// result box, from the worker thread, and the boxes keep their texts. A long text is read whole.
 TEST_F(WindowTest, EachButtonShowsItsAnswer) {
     const std::wstring a = L"1 2\r\n3 4";
     program.SetText(IDC_MATRIX_B, L"1 1\r\n1 1");
@@ -86,6 +86,7 @@ TEST_F(WindowTest, EachButtonShowsItsAnswer) {
         ExpectShown(program, page);
         program.SetText(box, input);
         program.Click(button);
+        WaitFor([&] { return program.Text(kPages[page].resultBox) == result; }, 2s);
         EXPECT_EQ(program.Text(kPages[page].resultBox), result);
         EXPECT_EQ(program.Text(box), input);
     }
