@@ -261,8 +261,13 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT) {
     return TRUE;
 }
 
-void OnDestroy(HWND) {
+// The calculation, if one runs, stops before the window goes.
+void OnClose(HWND window) {
     EndPageWork();
+    DestroyWindow(window);
+}
+
+void OnDestroy(HWND) {
     for (HWND& page : Shell.pages) {
         DestroyWindow(page);
         page = nullptr;
@@ -391,6 +396,7 @@ void DeleteFonts(const ShellFonts& fonts) {
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         HANDLE_MSG(window, WM_CREATE, OnCreate);
+        HANDLE_MSG(window, WM_CLOSE, OnClose);
         HANDLE_MSG(window, WM_DESTROY, OnDestroy);
         HANDLE_MSG(window, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(window, WM_COMMAND, OnCommand);

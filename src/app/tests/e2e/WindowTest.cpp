@@ -33,24 +33,6 @@ void ExpectShown(const NerolithProcess& program, size_t chosen) {
     }
 }
 
-// The name a screen reader gives the control, read through oleacc as one would.
-std::wstring AccessibleName(HWND control) {
-    IAccessible* accessible = nullptr;
-    VARIANT self{};
-    self.vt = VT_I4;  // CHILDID_SELF
-    BSTR name = nullptr;
-    // __uuidof: the import library's IID_IAccessible would be the address of a thunk.
-    if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                             __uuidof(IAccessible),
-                                             reinterpret_cast<void**>(&accessible)))) {
-        accessible->get_accName(self, &name);
-        accessible->Release();
-    }
-    std::wstring text = name != nullptr ? std::wstring(name, SysStringLen(name)) : L"(no name)";
-    SysFreeString(name);
-    return text;
-}
-
 using WindowTest = NerolithTest;
 
 // Each page's button shows it; each button on it puts the page's answer for its boxes in the
