@@ -79,9 +79,8 @@ TEST(CheckNumber, NamesTheFirstFault) {
 volatile Extended zero = 0;
 volatile Extended result;
 
-using Step = void (*)();
-
 TEST(ArithmeticFaults, NamesTheFaultOfHighestPrecedence) {
+    using Step = void (*)();
     const Step overflow = [] { result = Limits::max() * (2 + zero); };
     const Step underflow = [] { result = Limits::min() * (Limits::min() + zero); };
     const Step zeroByZero = [] { result = zero / zero; };
@@ -123,10 +122,7 @@ Extended OnNewThread(uint16_t word, Extended (*calculate)()) {
 
 Extended Calculated() {
     Extended value = 0;
-    RunCalculation([&] {
-        value = SmallDifference();
-        return std::string();
-    });
+    RunCalculation([&] { return RealToText(value = SmallDifference()); });
     return value;
 }
 
@@ -136,42 +132,6 @@ TEST(RunCalculation, GivesTheSameBitsOnANewThreadAsOnTheMainOne) {
     EXPECT_EQ(std::memcmp(&onMain, &onNew, 10), 0);
     EXPECT_EQ(onMain, 0x1p-60L);
     EXPECT_EQ(OnNewThread(0x027F, SmallDifference), 0) << "53-bit significands";
-}
-
-// What a calculation that notes steps 0 to 2 of 3, raising `fault` after them, ends with.
-TEST(RunCalculation, ReportsTheStepsAndStopsAtTheNextWhenAsked) {
-    const struct {
-        bool watched, stop;
-        Step fault;
-        CalculationEnd end;
-        size_t stepsRun, lastDone;
-    } rows[] = {{false, false, nullptr, {"3", false, false}, 3, 0},
-                {true, false, nullptr, {"3", false, false}, 3, 2},
-                {true, false, [] { result = 1 / zero; }, {"Деление на ноль", true, false}, 3, 2},
-                {true, true, nullptr, {"", false, true}, 0, 0},
-                {false, true, nullptr, {"3", false, false}, 3, 0}};
-    for (const auto& row : rows) {
-        std::pair<size_t, size_t> last;  // the last step reported, done and total
-        CalculationWatch watch{[&](size_t done, size_t total) { last = {done, total}; }};
-        watch.stop = row.stop;
-        WatchCalculations(row.watched ? &watch : nullptr);
-        size_t stepsRun = 0;
-        const CalculationEnd end = RunCalculation([&] {
-            for (size_t step = 0; step < 3; ++step) {
-                NoteProgress(step, 3);
-                ++stepsRun;
-            }
-            if (row.fault != nullptr) {
-                row.fault();
-            }
-            return std::to_string(stepsRun);
-        });
-        WatchCalculations(nullptr);
-        EXPECT_EQ(std::tie(end.text, end.faulted, end.stopped),
-                  std::tie(row.end.text, row.end.faulted, row.end.stopped));
-        EXPECT_EQ(stepsRun, row.stepsRun);
-        EXPECT_EQ(last, std::pair(row.lastDone, row.watched ? size_t{3} : 0));
-    }
 }
 
 }  // namespace

@@ -163,24 +163,23 @@ TEST(Pages, ReportTheStepsOfLongCalculationsAndStopWhenAsked) {
         {[] { return EquationsPageAnswer(u"x+y=3\r\nx-y=1"); }, 3, {1, 2}},  // determinants
     };
     for (const auto& row : rows) {
-        std::vector<std::pair<size_t, size_t>> reports;
-        CalculationWatch watch{
-            [&](size_t done, size_t total) { reports.emplace_back(done, total); }};
-        WatchCalculations(&watch);
         std::vector<size_t> steps;
-        EXPECT_FALSE(row.answer().stopped);
-        for (const auto& [done, total] : reports) {
+        size_t reports = 0;
+        CalculationWatch watch{[&](size_t done, size_t total) {
+            ++reports;
             if (total == row.total) {
                 steps.push_back(done);
             }
-        }
+        }};
+        WatchCalculations(&watch);
+        EXPECT_FALSE(row.answer().stopped);
         EXPECT_EQ(steps, row.steps) << "of " << row.total;
-        reports.clear();
+        reports = 0;
         watch.stop = true;
         const PageAnswer stopped = row.answer();
         WatchCalculations(nullptr);
         EXPECT_TRUE(stopped.stopped && stopped.text.empty()) << "of " << row.total;
-        EXPECT_EQ(reports.size(), 1u) << "of " << row.total;
+        EXPECT_EQ(reports, 1u) << "of " << row.total;
     }
 }
 
