@@ -1,6 +1,7 @@
-// A page's calculation on the worker thread, one at a time. While it runs, the pressed button
-// stops it, the other page buttons wait and the page's boxes are read-only; after a short while
-// a progress bar and the busy cursor show. The answer comes back by a posted message.
+// A page's calculation on the worker thread, one at a time; the answer comes back by a posted
+// message. Once it has run a short while, the pressed button turns into the stop button, the
+// other page buttons wait, the page's boxes turn read-only, and a progress bar and the busy
+// cursor show.
 // The other Windows headers need <windows.h> first.
 // clang-format off
 #include <windows.h>
@@ -74,14 +75,31 @@ void RefreshCursor() {
     SetCursorPos(at.x, at.y);
 }
 
+// The page as it is while its calculation runs, or as it was before.
+void ShowWaiting(bool waiting) {
+    PageWork& work = Shell.work;
+    const HWND stopButton = GetDlgItem(work.page, work.button);
+    if (waiting) {
+        work.buttonText.resize(static_cast<size_t>(GetWindowTextLengthW(stopButton)) + 1);
+        work.buttonText.resize(static_cast<size_t>(GetWindowTextW(
+            stopButton, work.buttonText.data(), static_cast<int>(work.buttonText.size()))));
+        ShowProgressBar();
+    } else {
+        DestroyWindow(work.progressBar);
+        work.progressBar = nullptr;
+    }
+    SetWindowTextW(stopButton, waiting ? L"Остановить" : work.buttonText.c_str());
+    SetPagesWaiting(waiting);
+    RefreshCursor();
+}
+
 void OnProgressTimer() {
     PageWork& work = Shell.work;
     if (work.progressBar == nullptr) {
         if (GetTickCount() - work.startTick < kQuietMs) {
             return;
         }
-        ShowProgressBar();
-        RefreshCursor();
+        ShowWaiting(true);
     }
     const size_t total = work.total;
     const size_t done = work.done;
@@ -109,12 +127,6 @@ void StartPageWork(HWND page, int button, int resultBox, std::function<PageAnswe
         Shell.work.total = total;
         Shell.work.done = done;
     };
-    const HWND stopButton = GetDlgItem(page, button);
-    work.buttonText.resize(static_cast<size_t>(GetWindowTextLengthW(stopButton)) + 1);
-    work.buttonText.resize(static_cast<size_t>(GetWindowTextW(
-        stopButton, work.buttonText.data(), static_cast<int>(work.buttonText.size()))));
-    SetWindowTextW(stopButton, L"Остановить");
-    SetPagesWaiting(true);
     work.startTick = GetTickCount();
     SetTimer(Shell.mainWindow, kProgressTimer, kProgressPeriodMs, nullptr);
     work.worker = std::thread([calculate = std::move(calculate)] {
@@ -137,17 +149,13 @@ void OnPageWorkDone() {
     work.worker.join();
     KillTimer(Shell.mainWindow, kProgressTimer);
     if (work.progressBar != nullptr) {
-        DestroyWindow(work.progressBar);
-        work.progressBar = nullptr;
+        ShowWaiting(false);
     }
-    SetPagesWaiting(false);
-    SetDlgItemTextW(work.page, work.button, work.buttonText.c_str());
     if (!work.answer.stopped) {
         const std::wstring text(work.answer.text.begin(), work.answer.text.end());
         SetDlgItemTextW(work.page, work.resultBox, text.c_str());
     }
     work.page = nullptr;
-    RefreshCursor();
 }
 
 void EndPageWork() {

@@ -26,7 +26,7 @@ struct PageWork {
     HWND page = nullptr;
     int button = 0;  // the button that started it, now the stop button
     int resultBox = 0;
-    std::wstring buttonText;  // that button's own text
+    std::wstring buttonText;  // that button's own text, while it is the stop button
     std::thread worker;
     CalculationWatch watch;
     std::atomic<size_t> done{0};  // the last step reported, done of total
@@ -71,8 +71,8 @@ INT_PTR CALLBACK OneBoxPageProc(HWND page, UINT message, WPARAM wParam, LPARAM l
 INT_PTR CALLBACK MatrixPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
 // PageWork.cpp
-// Runs `calculate` on the worker thread and puts its answer into the page's result box; when a
-// calculation runs, a press of its button stops it and other presses do nothing.
+// Runs `calculate` on the worker thread and puts its answer into the page's result box; while
+// a calculation runs, a press of its button stops it and other presses do nothing.
 void StartPageWork(HWND page, int button, int resultBox, std::function<PageAnswer()> calculate);
 void StopPageWork();
 void OnPageWorkDone();

@@ -52,10 +52,10 @@ TEST(LongWorkTest, AnswersShowsProgressStopsAndEndsWithTheWindow) {
                              nullptr);
     };
     startPower(a300);
-    ASSERT_TRUE(running());
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(bar()); }, 2s));
+    EXPECT_TRUE(running());
     EXPECT_FALSE(IsWindowEnabled(program.Control(IDC_MATRIX_DETERMINANT)));
     EXPECT_TRUE(GetWindowLongW(program.Control(IDC_MATRIX_A), GWL_STYLE) & ES_READONLY);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(bar()); }, 2s));
     EXPECT_EQ(AccessibleName(bar()), L"Ход вычисления");
     const LRESULT first = SendMessageW(bar(), PBM_GETPOS, 0, 0);
     for (int i = 0; i < 10; ++i) {
@@ -88,13 +88,13 @@ TEST(LongWorkTest, AnswersShowsProgressStopsAndEndsWithTheWindow) {
     EXPECT_TRUE(IsWindowEnabled(program.Control(IDC_MATRIX_DETERMINANT)));
     const std::wstring a = DigitMatrix(120);
     startPower(a);
-    ASSERT_TRUE(WaitFor([&] { return !running(); }, 60s));
+    ASSERT_TRUE(WaitFor([&] { return program.Text(IDC_MATRIX_RESULT) != before; }, 60s));
     const std::u16string a16(a.begin(), a.end());
     const std::u16string expected =
         MatrixPageAnswer(MatrixOperation::Power, {a16, u"", u"99", u""}).text;
     EXPECT_EQ(program.Text(IDC_MATRIX_RESULT), std::wstring(expected.begin(), expected.end()));
     startPower(a300);
-    ASSERT_TRUE(running());
+    ASSERT_TRUE(WaitFor(running, 2s));
     PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(program.Process(), 1000), WAIT_OBJECT_0);
 }
