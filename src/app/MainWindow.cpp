@@ -112,6 +112,10 @@ ShellFonts FontsForDpi(UINT dpi) {
                            DEFAULT_PITCH)};
 }
 
+bool IsEditBox(HWND window) {
+    return IsOfClass(window, L"Edit");
+}
+
 void MoveTo(HWND window, const Box& box) {
     MoveWindow(window, box.x, box.y, box.width, box.height, TRUE);
 }
@@ -379,10 +383,10 @@ RECT MainWindowRect(UINT dpi) {
     return frame;
 }
 
-bool IsEditBox(HWND window) {
-    wchar_t className[8] = {};
-    GetClassNameW(window, className, 8);
-    return lstrcmpiW(className, L"Edit") == 0;
+bool IsOfClass(HWND window, const wchar_t* className) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    return lstrcmpiW(name, className) == 0;
 }
 
 void DeleteFonts(const ShellFonts& fonts) {

@@ -23,12 +23,6 @@ constexpr UINT kProgressPeriodMs = 50;
 constexpr DWORD kQuietMs = 150;  // a calculation shorter than this shows nothing new
 constexpr int kProgressSteps = 1000;
 
-bool IsButton(HWND window) {
-    wchar_t className[8] = {};
-    GetClassNameW(window, className, 8);
-    return lstrcmpiW(className, L"Button") == 0;
-}
-
 // Every page's buttons but the stop button wait while a calculation runs, and so do the boxes of
 // the page that runs it.
 void SetPagesWaiting(bool waiting) {
@@ -37,9 +31,9 @@ void SetPagesWaiting(bool waiting) {
     for (const HWND page : Shell.pages) {
         for (HWND control = GetWindow(page, GW_CHILD); control != nullptr;
              control = GetWindow(control, GW_HWNDNEXT)) {
-            if (IsButton(control) && control != stopButton) {
+            if (IsOfClass(control, L"Button") && control != stopButton) {
                 EnableWindow(control, !waiting);
-            } else if (IsEditBox(control) && page == work.page) {
+            } else if (IsOfClass(control, L"Edit") && page == work.page) {
                 Edit_SetReadOnly(control, waiting);
             }
         }
@@ -113,7 +107,7 @@ void StartPageWork(HWND page, int button, int resultBox, std::function<PageAnswe
     PageWork& work = Shell.work;
     if (work.page != nullptr) {
         if (page == work.page && button == work.button) {
-            work.watch.stop = true;
+            StopPageWork();
         }
         return;
     }

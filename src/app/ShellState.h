@@ -60,7 +60,8 @@ UINT StartDpi();
 // The main window's screen rectangle at `dpi`, moved onto the work area of its monitor.
 RECT MainWindowRect(UINT dpi);
 void DeleteFonts(const ShellFonts& fonts);
-bool IsEditBox(HWND window);
+// Whether the window is of the class `className` (case aside).
+bool IsOfClass(HWND window, const wchar_t* className);
 // Tab from the page's last stop, or Shift+Tab from its first, goes to the page's button, and
 // from there into the page again; whether `message` was such a key.
 bool TabAcrossPageEdge(const MSG& message);
