@@ -3,10 +3,13 @@
 // operation on a full box; and the determinant beside the plain cofactor expansion.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <random>
 #include <string>
 
+#include "Calculation.h"
 #include "MatrixPage.h"
 #include "PlainDeterminant.h"
 
@@ -53,6 +56,50 @@ void PagePower99(benchmark::State& state) {
     RunPage(state, MatrixOperation::Power, {a, u"", u"99", u""});
 }
 BENCHMARK(PagePower99)->Arg(44)->Arg(127)->Unit(benchmark::kMillisecond);
+
+// "A^" 99 on 127 x 127 as the command line runs it and as the window's worker does, in turn in
+// every iteration so that both see the same machine: the worker's watch takes each step into
+// atomics. The quickest run of each, the one least disturbed by other work, gives
+// watched_per_plain, less 1 what the progress and stop checks cost; steps counts the reports.
+void PagePower99Watched(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    const std::u16string a = DigitText(127, 127, 44);
+    std::atomic<size_t> steps{0};
+    std::atomic<size_t> done{0};
+    CalculationWatch watch{[&](size_t stepsDone, size_t) {
+        ++steps;
+        done = stepsDone;
+    }};
+    Clock::duration quickest[2] = {Clock::duration::max(), Clock::duration::max()};
+    for (auto _ : state) {
+        for (const bool watched : {false, true}) {
+            WatchCalculations(watched ? &watch : nullptr);
+            const auto start = Clock::now();
+            benchmark::DoNotOptimize(
+                MatrixPageAnswer(MatrixOperation::Power, {a, u"", u"99", u""}));
+            quickest[watched] = std::min(quickest[watched], Clock::now() - start);
+        }
+        WatchCalculations(nullptr);
+    }
+    state.counters["watched_per_plain"] =
+        std::chrono::duration<double>(quickest[1]) / std::chrono::duration<double>(quickest[0]);
+    state.counters["steps"] = static_cast<double>(steps) / static_cast<double>(state.iterations());
+}
+BENCHMARK(PagePower99Watched)->Unit(benchmark::kMillisecond);
+
+// One report of a step, unwatched and watched as above; times the steps of a run, it bounds their
+// cost more finely than two runs' times can.
+void NoteProgressOnce(benchmark::State& state) {
+    std::atomic<size_t> done{0};
+    CalculationWatch watch{[&](size_t stepsDone, size_t) { done = stepsDone; }};
+    WatchCalculations(state.range(0) != 0 ? &watch : nullptr);
+    size_t step = 0;
+    for (auto _ : state) {
+        NoteProgress(step++, 1000);
+    }
+    WatchCalculations(nullptr);
+}
+BENCHMARK(NoteProgressOnce)->ArgName("watched")->Arg(0)->Arg(1);
 
 // Full boxes: the square of order 127, a row and a column of single digits.
 const std::u16string kSquare127 = DigitText(127, 127, 1);

@@ -304,6 +304,12 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT) {
     return TRUE;
 }
 
+// The calculation, if one runs, stops before the window goes.
+void OnClose(HWND window) {
+    EndPageWork();
+    DestroyWindow(window);
+}
+
 void OnDestroy(HWND) {
     for (HWND& page : Shell.pages) {
         DestroyWindow(page);
@@ -358,6 +364,9 @@ void OnCommand(HWND window, int id, HWND control, UINT code) {
             return;
         case IDM_SELECT_ALL:
             SelectAllInFocusedBox();
+            return;
+        case IDM_STOP:
+            StopPageWork();
             return;
         default:
             break;
@@ -435,6 +444,12 @@ RECT MainWindowRect(UINT dpi) {
     return frame;
 }
 
+bool IsOfClass(HWND window, const wchar_t* className) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    return lstrcmpiW(name, className) == 0;
+}
+
 void DeleteFonts(const ShellFonts& fonts) {
     for (const HFONT font : {fonts.edit, fonts.button, fonts.dialog}) {
         if (font != nullptr) {
@@ -446,11 +461,16 @@ void DeleteFonts(const ShellFonts& fonts) {
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         HANDLE_MSG(window, WM_CREATE, OnCreate);
+        HANDLE_MSG(window, WM_CLOSE, OnClose);
         HANDLE_MSG(window, WM_DESTROY, OnDestroy);
         HANDLE_MSG(window, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(window, WM_COMMAND, OnCommand);
         HANDLE_MSG(window, WM_SIZE, OnSize);
         HANDLE_MSG(window, WM_GETMINMAXINFO, OnGetMinMaxInfo);
+        HANDLE_MSG(window, WM_TIMER, OnPageWorkTimer);
+        case WM_PAGE_WORK_DONE:
+            OnPageWorkDone();
+            return 0;
         case WM_DPICHANGED:
             OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;

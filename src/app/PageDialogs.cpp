@@ -1,5 +1,5 @@
-// The three calculator pages: each sets itself up, passes its boxes' texts to its calculator
-// and shows the answer in its result box.
+// The three calculator pages: each sets itself up, passes its boxes' texts to its calculator,
+// which runs on the worker thread, and shows the answer in its result box.
 // The other Windows headers need <windows.h> first.
 // clang-format off
 #include <windows.h>
@@ -31,18 +31,6 @@ void WriteBoxText(HWND page, int boxId, const std::u16string& text) {
     SetDlgItemTextW(page, boxId, wide.c_str());
 }
 
-// Shows the answer; a refused character comes selected in its box, which takes the focus.
-void ShowAnswer(HWND page, int resultBox, const PageAnswer& answer,
-                std::span<const int> inputBoxes) {
-    WriteBoxText(page, resultBox, answer.text);
-    if (answer.refused.length != 0) {
-        const HWND box = GetDlgItem(page, inputBoxes[answer.refused.box]);
-        SendMessageW(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
-        const auto start = static_cast<int>(answer.refused.offset);
-        Edit_SetSel(box, start, start + static_cast<int>(answer.refused.length));
-        Edit_ScrollCaret(box);
-    }
-}
 
 struct MatrixButton {
     int id;
@@ -69,20 +57,23 @@ void OnPageCommand(HWND page, int id, HWND, UINT code) {
     // On a page with one input box, "Решить" puts the page's answer into its result box.
     const auto solved = std::ranges::find(kPageTable, id, &PageRow::solveButton);
     if (solved != kPageTable.end()) {
-        ShowAnswer(page, solved->resultBox, solved->answer(ReadBoxText(page, solved->firstBox)),
-                   std::span(&solved->firstBox, 1));
+        StartPageWork(page, id, solved->resultBox, std::span(&solved->firstBox, 1),
+                      [answer = solved->answer, input = ReadBoxText(page, solved->firstBox)] {
+                          return answer(input);
+                      });
         return;
     }
     const auto button = std::ranges::find(kMatrixButtons, id, &MatrixButton::id);
     if (button == kMatrixButtons.end()) {
         return;
     }
-    const std::u16string a = ReadBoxText(page, IDC_MATRIX_A);
-    const std::u16string b = ReadBoxText(page, IDC_MATRIX_B);
-    const std::u16string exponent = ReadBoxText(page, IDC_MATRIX_EXPONENT);
-    const std::u16string factor = ReadBoxText(page, IDC_MATRIX_FACTOR);
-    ShowAnswer(page, IDC_MATRIX_RESULT,
-               MatrixPageAnswer(button->operation, {a, b, exponent, factor}), kMatrixInputBoxes);
+    StartPageWork(
+        page, id, IDC_MATRIX_RESULT, kMatrixInputBoxes,
+        [operation = button->operation, a = ReadBoxText(page, IDC_MATRIX_A),
+         b = ReadBoxText(page, IDC_MATRIX_B), exponent = ReadBoxText(page, IDC_MATRIX_EXPONENT),
+         factor = ReadBoxText(page, IDC_MATRIX_FACTOR)] {
+            return MatrixPageAnswer(operation, {a, b, exponent, factor});
+        });
 }
 
 // The boxes that take two digits, and the radio buttons checked at start, on whichever page
@@ -141,10 +132,20 @@ BOOL OnPageInit(HWND page, HWND, LPARAM row) {
 
 }  // namespace
 
+void ShowAnswer(HWND page, int resultBox, const PageAnswer& answer,
+                std::span<const int> inputBoxes) {
+    WriteBoxText(page, resultBox, answer.text);
+    if (answer.refused.length != 0) {
+        const HWND box = GetDlgItem(page, inputBoxes[answer.refused.box]);
+        SendMessageW(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+        const auto start = static_cast<int>(answer.refused.offset);
+        Edit_SetSel(box, start, start + static_cast<int>(answer.refused.length));
+        Edit_ScrollCaret(box);
+    }
+}
+
 bool IsEditBox(HWND window) {
-    wchar_t className[8] = {};
-    GetClassNameW(window, className, 8);
-    return lstrcmpiW(className, L"Edit") == 0;
+    return IsOfClass(window, L"Edit");
 }
 
 void SetPageFonts(HWND page) {
@@ -165,6 +166,12 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         case WM_CLOSE:
             return TRUE;
+        case WM_SETCURSOR:
+            if (SetPageWorkCursor(page, reinterpret_cast<HWND>(wParam))) {
+                SetWindowLongPtrW(page, DWLP_MSGRESULT, TRUE);
+                return TRUE;
+            }
+            return FALSE;
         default:
             return FALSE;
     }

@@ -4,8 +4,17 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <span>
+#include <string>
+#include <thread>
 #include <utility>
 #include <vector>
+
+#include "Calculation.h"
+#include "PageAnswer.h"
 
 #include "PageTable.h"
 
@@ -18,6 +27,25 @@ struct ShellFonts {
 // A page's controls where its template puts them, in pixels at ShellState::templateDpi.
 using PagePlan = std::vector<std::pair<HWND, RECT>>;
 
+// The calculation a page runs on the worker thread; page is nullptr while none runs.
+struct PageWork {
+    HWND page = nullptr;
+    int button = 0;  // the button that started it, now the stop button
+    int resultBox = 0;
+    std::span<const int> inputBoxes;  // in the order the page's answer counts them
+    std::wstring buttonText;  // that button's own text, while it is the stop button
+    std::thread worker;
+    CalculationWatch watch;
+    std::atomic<size_t> done{0};  // the last step reported, done of total
+    std::atomic<size_t> total{0};
+    DWORD startTick = 0;
+    HWND progressBar = nullptr;  // shown once the calculation has run a short while
+    PageAnswer answer;           // written by the worker, read once it has ended
+};
+
+// Posted by the worker when its calculation has ended.
+constexpr UINT WM_PAGE_WORK_DONE = WM_APP + 1;
+
 struct ShellState {
     HWND mainWindow = nullptr;
     HWND tabControl = nullptr;
@@ -29,6 +57,7 @@ struct ShellState {
     UINT templateDpi = 96;  // the DPI the system placed the pages' controls for
     UINT dpi = 96;          // the DPI the window is laid out for
     ShellFonts fonts;
+    PageWork work;
 };
 
 extern ShellState Shell;
@@ -40,6 +69,8 @@ UINT StartDpi();
 // The main window's screen rectangle at `dpi`, moved onto the work area of its monitor.
 RECT MainWindowRect(UINT dpi);
 void DeleteFonts(const ShellFonts& fonts);
+// Whether the window is of the class `className` (case aside).
+bool IsOfClass(HWND window, const wchar_t* className);
 // Tab from the page's last stop, or Shift+Tab from its first, goes to the page's button, and
 // from there into the page again; whether `message` was such a key.
 bool TabAcrossPageEdge(const MSG& message);
@@ -50,6 +81,24 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 bool IsEditBox(HWND window);
 // Gives the page's edit boxes Shell.fonts.edit and its other controls Shell.fonts.dialog.
 void SetPageFonts(HWND page);
+
+// Shows the answer in the result box; a refused character comes selected in its input box
+// (`inputBoxes` in the order the page's answer counts them), which takes the focus.
+void ShowAnswer(HWND page, int resultBox, const PageAnswer& answer,
+                std::span<const int> inputBoxes);
+
+// PageWork.cpp
+// Runs `calculate` on the worker thread and shows its answer (ShowAnswer); while a calculation
+// runs, a press of its button stops it and other presses do nothing.
+void StartPageWork(HWND page, int button, int resultBox, std::span<const int> inputBoxes,
+                   std::function<PageAnswer()> calculate);
+void StopPageWork();
+void OnPageWorkDone();
+void OnPageWorkTimer(HWND window, UINT id);
+// Stops the calculation and waits for the worker to end.
+void EndPageWork();
+// The busy cursor over the page that runs a calculation but on its stop button; whether set.
+bool SetPageWorkCursor(HWND page, HWND under);
 
 // HelpAndAbout.cpp
 void HelpCommand(HWND window);

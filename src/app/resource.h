@@ -41,6 +41,9 @@
 #define IDC_PAGE_MATRIX 1030
 #define IDC_PAGE_EQUATIONS 1031
 
+// The progress bar of a long calculation
+#define IDC_PROGRESS 1040
+
 // About box
 #define IDC_ABOUT_EMAIL 1035
 #define IDC_ABOUT_OK 1036
@@ -54,5 +57,6 @@
 // Keyboard commands
 #define IDM_SOLVE 40010
 #define IDM_SELECT_ALL 40011
+#define IDM_STOP 40020
 
 #define IDC_NONE -1

@@ -1,6 +1,7 @@
 // Solving a system by Cramer's rule, with the step-by-step report.
 #include "uSLU.h"
 
+#include "Calculation.h"
 #include "SystemText.h"
 
 namespace {
@@ -33,6 +34,7 @@ std::string CramerReport(const TwoDimDynA& coefficients, const ArrayOfExtended& 
     ArrayOfExtended values(names.size());
     TwoDimDynA replaced;
     for (size_t k = 0; k < names.size(); ++k) {
+        NoteProgress(k + 1, names.size() + 1);
         ReplaceColumn(coefficients, freeTerms, k, replaced);
         values[k] = Determinant(replaced);
         AppendDeterminantBlock(report, names[k] + " = (", replaced, values[k]);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "Calculation.h"
 #include "uMatrixes.h"
 
 namespace {
@@ -94,6 +95,7 @@ Extended EliminatedDeterminant(const TwoDimDynA& a) {
     bool rowsSwappedOddly = false;
     Extended previous = 1;
     for (size_t c = 0; c < n; ++c) {
+        NoteProgress(c, n);
         size_t pivotRow = c;
         for (size_t i = c + 1; i < n; ++i) {
             if (std::fabs(m[i][c]) > std::fabs(m[pivotRow][c])) {

@@ -1,6 +1,7 @@
 // The matrix text: tidying, checking, reading and writing.
 #include <algorithm>
 
+#include "Calculation.h"
 #include "uMatrixes.h"
 
 namespace {
@@ -157,10 +158,13 @@ void MatrixToText(const TwoDimDynA& matrix, std::string& text, int indent) {
     texts.reserve(matrix.size());
     size_t firstWidth = 0;
     size_t width = 0;
+    const size_t numbers = matrix.size() * (matrix.empty() ? 0 : matrix[0].size());
+    size_t done = 0;
     for (const ArrayOfExtended& row : matrix) {
         std::vector<std::string>& rowTexts = texts.emplace_back();
         rowTexts.reserve(row.size());
         for (const Extended value : row) {
+            NoteProgress(done++, numbers);
             const std::string& element = rowTexts.emplace_back(RealToText(value));
             width = std::max(width, element.size());
         }

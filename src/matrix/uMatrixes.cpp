@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "Calculation.h"
+
 namespace {
 
 // A zero matrix of the given shape, every row as long.
@@ -84,6 +86,7 @@ void MatrixProduct(const TwoDimDynA& a, const TwoDimDynA& b, TwoDimDynA& c) {
     const size_t columns = b.empty() ? 0 : b[0].size();
     TwoDimDynA product = Shaped(a.size(), columns);
     for (size_t i = 0; i < a.size(); ++i) {
+        StopIfAsked();
         const size_t depth = std::min(a[i].size(), b.size());
         size_t j = 0;
         for (; j + kProductBlock <= columns; j += kProductBlock) {
@@ -125,7 +128,9 @@ void MatrixPower(const TwoDimDynA& a, int32_t exponent, TwoDimDynA& c) {
         return;
     }
     TwoDimDynA power = a;
-    for (int32_t i = 1; i < exponent; ++i) {
+    const auto products = static_cast<size_t>(exponent - 1);
+    for (size_t i = 0; i < products; ++i) {
+        NoteProgress(i, products);
         MatrixProduct(power, a, power);
     }
     c = std::move(power);

@@ -10,7 +10,8 @@
 inline constexpr std::string_view kArithmeticFaultMessages[] = {"Деление на ноль", "Переполнение",
                                                                 "Недопустимая операция"};
 
-// Clears the flags; call it right before a calculation.
+// Clears the flags. RunCalculation (Calculation.h) clears them before a calculation and reads
+// them after it.
 void ClearArithmeticFaults();
 
 // Marks a division by a zero divisor, so that 0/0 counts as one too.

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "ArithmeticFaults.h"
 #include "uMatrixes.h"
 
 namespace {
@@ -89,21 +88,28 @@ PageAnswer MatrixPageAnswer(MatrixOperation operation, const MatrixPageInput& in
     if (NeedsB(operation) && !CheckMatrix(b.bytes, message)) {
         return CheckFailedAnswer(message, b, input.b, 1);
     }
-    // Reading a number that is too large for Extended overflows too.
-    ClearArithmeticFaults();
-    TwoDimDynA matrixA;
-    TwoDimDynA matrixB;
-    ParseMatrix(a.bytes, matrixA);
-    if (NeedsB(operation)) {
-        ParseMatrix(b.bytes, matrixB);
-    }
-    if (const auto fault = ShapeFault(operation, matrixA, matrixB)) {
-        return CheckFailedAnswer(kMatrixPageMessages[*fault], a, input.a, 0);
-    }
-    const int32_t exponent = operation == MatrixOperation::Power ? BoxNumber(input.exponent, 1) : 0;
-    if (exponent < 0) {
-        return CheckFailedAnswer(kMatrixPageMessages[kNegativeExponent], a, input.a, 0);
-    }
-    const int32_t factor = operation == MatrixOperation::ByNumber ? BoxNumber(input.factor, 0) : 0;
-    return CalculatedAnswer(ResultText(operation, matrixA, matrixB, exponent, factor));
+    // Reading a number that is too large for Extended overflows too; a fault of the shapes or of
+    // the exponent is told whatever the flags.
+    std::optional<MatrixPageFault> fault;
+    const PageAnswer answer = CalculatedAnswer([&](bool&) -> std::string {
+        TwoDimDynA matrixA;
+        TwoDimDynA matrixB;
+        ParseMatrix(a.bytes, matrixA);
+        if (NeedsB(operation)) {
+            ParseMatrix(b.bytes, matrixB);
+        }
+        fault = ShapeFault(operation, matrixA, matrixB);
+        const int32_t exponent =
+            operation == MatrixOperation::Power ? BoxNumber(input.exponent, 1) : 0;
+        if (!fault && exponent < 0) {
+            fault = kNegativeExponent;
+        }
+        if (fault) {
+            return {};
+        }
+        const int32_t factor =
+            operation == MatrixOperation::ByNumber ? BoxNumber(input.factor, 0) : 0;
+        return ResultText(operation, matrixA, matrixB, exponent, factor);
+    });
+    return fault ? CheckFailedAnswer(kMatrixPageMessages[*fault], a, input.a, 0) : answer;
 }

@@ -1,6 +1,6 @@
 #include "PageAnswer.h"
 
-#include "ArithmeticFaults.h"
+#include "Calculation.h"
 #include "NumberCheck.h"
 
 PageAnswer CheckFailedAnswer(std::string_view message, const Cp1251Text& source,
@@ -17,12 +17,10 @@ PageAnswer CheckFailedAnswer(std::string_view message, const Cp1251Text& source,
     return answer;
 }
 
-PageAnswer CalculatedAnswer(const std::string& text, bool isMessage) {
-    const std::string fault = ArithmeticFaultMessage();
-    if (!fault.empty()) {
-        return {FromCp1251(fault), true, {}};
-    }
-    return {FromCp1251(text), isMessage, {}};
+PageAnswer CalculatedAnswer(const Calculate& calculate) {
+    bool isMessage = false;
+    const CalculationEnd end = RunCalculation([&] { return calculate(isMessage); });
+    return {FromCp1251(end.text), end.faulted || isMessage, {}, end.stopped};
 }
 
 PageAnswer OneBoxAnswer(std::u16string_view input, PageCheck check, PageCalculation calculate) {
@@ -31,8 +29,5 @@ PageAnswer OneBoxAnswer(std::u16string_view input, PageCheck check, PageCalculat
     if (!check(text.bytes, message)) {
         return CheckFailedAnswer(message, text, input, 0);
     }
-    ClearArithmeticFaults();
-    bool isMessage = false;
-    const std::string answer = calculate(text.bytes, isMessage);
-    return CalculatedAnswer(answer, isMessage);
+    return CalculatedAnswer([&](bool& isMessage) { return calculate(text.bytes, isMessage); });
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,18 +19,20 @@ struct RefusedCharacter {
 };
 
 struct PageAnswer {
-    std::u16string text;  // the result box's text, lines separated by CR LF
-    bool isMessage;       // a one-line message in place of a value, a matrix or a report
-    RefusedCharacter refused;
+    std::u16string text;   // the result box's text, lines separated by CR LF
+    bool isMessage;        // a one-line message in place of a value, a matrix or a report
+    RefusedCharacter refused{};
+    bool stopped = false;  // the calculation was stopped (Calculation.h): no text
 };
 
 // A check's message about `source`, the text of input box number `box`, which was `boxText`.
 PageAnswer CheckFailedAnswer(std::string_view message, const Cp1251Text& source,
                              std::u16string_view boxText, size_t box);
 
-// The answer of a calculation begun with ClearArithmeticFaults(): the message of the first
-// arithmetic fault it raised, otherwise its own text.
-PageAnswer CalculatedAnswer(const std::string& text, bool isMessage = false);
+// The answer of `calculate` run as one calculation (RunCalculation): the message of the first
+// arithmetic fault it raised, otherwise its own text, a message when it set isMessage.
+using Calculate = std::function<std::string(bool& isMessage)>;
+PageAnswer CalculatedAnswer(const Calculate& calculate);
 
 // A page with one input box: the check's message about the box's text, or else the answer of
 // the calculation on the accepted bytes, which sets isMessage when its text is a message.

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "ArithmeticFaults.h"
+#include "Calculation.h"
 #include "CheckCases.h"
 #include "NumberCheck.h"
 #include "uConvert.h"
@@ -98,6 +101,37 @@ TEST(ArithmeticFaults, NamesTheFaultOfHighestPrecedence) {
         }
         EXPECT_EQ(ArithmeticFaultMessage(), message) << name;
     }
+}
+
+// 1 + 2^-60 - 1 keeps 2^-60 with 64-bit significands and loses it with 53-bit ones.
+Extended SmallDifference() {
+    volatile Extended one = 1;
+    volatile Extended tiny = 0x1p-60L;
+    return one + tiny - one;
+}
+
+// The value on a thread of its own, which sets the control word `word` first.
+Extended OnNewThread(uint16_t word, Extended (*calculate)()) {
+    Extended value = 0;
+    std::thread([&] {
+        SetX87ControlWord(word);
+        value = calculate();
+    }).join();
+    return value;
+}
+
+Extended Calculated() {
+    Extended value = 0;
+    RunCalculation([&] { return RealToText(value = SmallDifference()); });
+    return value;
+}
+
+TEST(RunCalculation, GivesTheSameBitsOnANewThreadAsOnTheMainOne) {
+    const Extended onMain = Calculated();
+    const Extended onNew = OnNewThread(kExtendedControlWord, Calculated);
+    EXPECT_EQ(std::memcmp(&onMain, &onNew, 10), 0);
+    EXPECT_EQ(onMain, 0x1p-60L);
+    EXPECT_EQ(OnNewThread(0x027F, SmallDifference), 0) << "53-bit significands";
 }
 
 }  // namespace

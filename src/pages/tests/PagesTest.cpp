@@ -3,14 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <span>
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "ArithmeticFaults.h"
 #include "BoxText.h"
+#include "Calculation.h"
 #include "EquationsPage.h"
 #include "ExpressionPage.h"
 #include "MatrixPage.h"
@@ -149,6 +152,50 @@ TEST(Pages, FindTheRefusedCharacterInItsBox) {
     };
     for (const auto& [answer, refused] : cases) {
         EXPECT_EQ(answer.refused, refused) << Utf16ToUtf8(answer.text);
+    }
+}
+
+// Each long calculation reports its steps, those of `total` in turn; asked to stop, it stops at
+// its first step and shows nothing.
+TEST(Pages, ReportTheStepsOfLongCalculationsAndStopWhenAsked) {
+    std::u16string identity13;
+    for (size_t i = 0; i < 13; ++i) {
+        std::u16string row = Joined(u"0", u" ", 13);
+        row[2 * i] = u'1';
+        identity13 += (i > 0 ? u"\r\n" : u"") + row;
+    }
+    const struct {
+        std::function<PageAnswer()> answer;
+        size_t total;
+        std::vector<size_t> steps;
+    } rows[] = {
+        {[] { return Matrix(Op::Power, u"1 2\r\n3 4", u"", u"3"); }, 2, {0, 1}},  // products
+        {[&] { return Matrix(Op::Determinant, identity13); },
+         13,
+         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},  // columns
+        {[] { return Matrix(Op::Transpose, u"1 2 3\r\n4 5 6"); },
+         6,
+         {0, 1, 2, 3, 4, 5}},                                                // numbers
+        {[] { return EquationsPageAnswer(u"x+y=3\r\nx-y=1"); }, 3, {1, 2}},  // determinants
+    };
+    for (const auto& row : rows) {
+        std::vector<size_t> steps;
+        size_t reports = 0;
+        CalculationWatch watch{[&](size_t done, size_t total) {
+            ++reports;
+            if (total == row.total) {
+                steps.push_back(done);
+            }
+        }};
+        WatchCalculations(&watch);
+        EXPECT_FALSE(row.answer().stopped);
+        EXPECT_EQ(steps, row.steps) << "of " << row.total;
+        reports = 0;
+        watch.stop = true;
+        const PageAnswer stopped = row.answer();
+        WatchCalculations(nullptr);
+        EXPECT_TRUE(stopped.stopped && stopped.text.empty()) << "of " << row.total;
+        EXPECT_EQ(reports, 1u) << "of " << row.total;
     }
 }
 

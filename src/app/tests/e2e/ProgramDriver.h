@@ -51,6 +51,24 @@ inline std::vector<HWND> Descendants(HWND window) {
     return windows;
 }
 
+// The name a screen reader gives the control, read through oleacc as one would.
+inline std::wstring AccessibleName(HWND control) {
+    IAccessible* accessible = nullptr;
+    VARIANT self{};
+    self.vt = VT_I4;  // CHILDID_SELF
+    BSTR name = nullptr;
+    // __uuidof: the import library's IID_IAccessible would be the address of a thunk.
+    if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                             __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&accessible)))) {
+        accessible->get_accName(self, &name);
+        accessible->Release();
+    }
+    std::wstring text = name != nullptr ? std::wstring(name, SysStringLen(name)) : L"(no name)";
+    SysFreeString(name);
+    return text;
+}
+
 // Real key input: the keys of `chord` go down in order and up in reverse order, then each
 // UTF-16 unit of `text` is typed as a character.
 inline void PressKeys(const std::vector<WORD>& chord, const std::wstring& text = {}) {

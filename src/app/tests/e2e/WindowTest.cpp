@@ -24,31 +24,13 @@ void ExpectShown(const NerolithProcess& program, size_t chosen) {
     }
 }
 
-// The name a screen reader gives the control, read through oleacc as one would.
-std::wstring AccessibleName(HWND control) {
-    IAccessible* accessible = nullptr;
-    VARIANT self{};
-    self.vt = VT_I4;  // CHILDID_SELF
-    BSTR name = nullptr;
-    // __uuidof: the import library's IID_IAccessible would be the address of a thunk.
-    if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                             __uuidof(IAccessible),
-                                             reinterpret_cast<void**>(&accessible)))) {
-        accessible->get_accName(self, &name);
-        accessible->Release();
-    }
-    std::wstring text = name != nullptr ? std::wstring(name, SysStringLen(name)) : L"(no name)";
-    SysFreeString(name);
-    return text;
-}
-
 const wchar_t* const kExponentHint = L"Показатель степени: целое число от 0 до 99";
 const wchar_t* const kFactorHint = L"Множитель: целое число от 0 до 99";
 
 using WindowTest = NerolithTest;
 
 // Each page's button shows it; each button on it puts the page's answer for its boxes in the
-// result box, and the boxes keep their texts. A long text is read whole.
+// result box, from the worker thread, and the boxes keep their texts. A long text is read whole.
 TEST_F(WindowTest, EachButtonShowsItsAnswer) {
     const std::wstring a = L"1 2\r\n3 4";
     program.SetText(IDC_MATRIX_B, L"1 1\r\n1 1");
@@ -80,6 +62,7 @@ TEST_F(WindowTest, EachButtonShowsItsAnswer) {
         ExpectShown(program, page);
         program.SetText(box, input);
         program.Click(button);
+        WaitFor([&] { return program.Text(kPages[page].resultBox) == result; }, 2s);
         EXPECT_EQ(program.Text(kPages[page].resultBox), result);
         EXPECT_EQ(program.Text(box), input);
     }
@@ -194,8 +177,9 @@ TEST_F(WindowTest, RefusedCharacterIsSelectedInItsBox) {
         program.Click(kPages[page].buttonId);
         program.SetText(box, text);
         program.Click(button);
-        EXPECT_EQ(program.Text(kPages[page].resultBox),
-                  L"Недопустимый символ: " + std::wstring(1, refused));
+        const std::wstring message = L"Недопустимый символ: " + std::wstring(1, refused);
+        WaitFor([&] { return program.Text(kPages[page].resultBox) == message; }, 2s);
+        EXPECT_EQ(program.Text(kPages[page].resultBox), message);
         EXPECT_EQ(SendMessageW(program.Control(box), EM_GETSEL, 0, 0), MAKELRESULT(at, at + 1));
         EXPECT_EQ(program.Focus(), program.Control(box));
     }
