@@ -31,7 +31,6 @@ void WriteBoxText(HWND page, int boxId, const std::u16string& text) {
     SetDlgItemTextW(page, boxId, wide.c_str());
 }
 
-
 struct MatrixButton {
     int id;
     MatrixOperation operation;

@@ -15,7 +15,6 @@
 
 #include "Calculation.h"
 #include "PageAnswer.h"
-
 #include "PageTable.h"
 
 struct ShellFonts {
@@ -33,7 +32,7 @@ struct PageWork {
     int button = 0;  // the button that started it, now the stop button
     int resultBox = 0;
     std::span<const int> inputBoxes;  // in the order the page's answer counts them
-    std::wstring buttonText;  // that button's own text, while it is the stop button
+    std::wstring buttonText;          // that button's own text, while it is the stop button
     std::thread worker;
     CalculationWatch watch;
     std::atomic<size_t> done{0};  // the last step reported, done of total

@@ -19,8 +19,8 @@ struct RefusedCharacter {
 };
 
 struct PageAnswer {
-    std::u16string text;   // the result box's text, lines separated by CR LF
-    bool isMessage;        // a one-line message in place of a value, a matrix or a report
+    std::u16string text;  // the result box's text, lines separated by CR LF
+    bool isMessage;       // a one-line message in place of a value, a matrix or a report
     RefusedCharacter refused{};
     bool stopped = false;  // the calculation was stopped (Calculation.h): no text
 };
