@@ -14,6 +14,7 @@
 #include "EquationsPage.h"
 #include "ExpressionPage.h"
 #include "MatrixPage.h"
+#include "TextFile.h"
 #include "uMatrixes.h"
 #include "uPrimer.h"
 #include "uSLU.h"
@@ -136,6 +137,37 @@ TEST(Pages, ShowTheResultTheCheckMessageOrTheFault) {
     }
 }
 
+// A file's bytes, and the box's text they give or why they are refused.
+TEST(TextFile, DetectsTheEncodingMakesLineBreaksCrLfAndRefusesWhatIsNoText) {
+    const std::string big(kMaxTextFileBytes, 'a');
+    const std::tuple<std::string, std::u16string, FileFault> cases[] = {
+        {"1 2\n3 4\n", u"1 2\r\n3 4", FileFault::None},  // the last line break is dropped
+        {"a\rb\r\nc\n\n", u"a\r\nb\r\nc\r\n", FileFault::None},
+        {Bytes(u8"\uFEFFx-у=1"), u"x-у=1", FileFault::None},
+        {Bytes(u8"Ответ: \uFFFD"), u"Ответ: \uFFFD", FileFault::None},
+        {std::string("\xFF\xFE" "A\0\x16\x04\x3D\xD8\x00\xDE", 10), u"AЖ\U0001F600",
+         FileFault::None},
+        {std::string("\xFE\xFF\0A\x04\x16\x04", 7), u"AЖ\xFFFD", FileFault::None},
+        {"\xCC\xE0\xF2\xF0\xE8\xF6\xE0 \xC0", u"Матрица А", FileFault::None},  // Windows-1251
+        {"\xD0\x9C\xC0", u"РњА", FileFault::None},  // not UTF-8: Windows-1251
+        {"2+2", u"2+2", FileFault::None},
+        {big, std::u16string(big.begin(), big.end()), FileFault::None},
+        {big + "a", u"", FileFault::TooLarge},
+        {std::string("1\0" "2", 3), u"", FileFault::ZeroByte},
+        {std::string("\xFF\xFE" "1\0\0\0", 6), u"", FileFault::ZeroByte},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [bytes, text, fault] = cases[i];
+        const BoxTextOfFile read = ReadTextFile(bytes);
+        EXPECT_EQ(read.text, text) << "row " << i;
+        EXPECT_EQ(read.fault, fault) << "row " << i;
+    }
+    const std::u16string result = u"Ответ:\r\nx = 2\ny = 1\r";
+    EXPECT_EQ(TextFileBytes(result), Bytes(u8"Ответ:\r\nx = 2\r\ny = 1\r\n"));
+    EXPECT_EQ(FileMessage(FileAction::Save, u"C:\\р.txt", FileFault::ReadOnly),
+              u"Не удалось сохранить файл «C:\\р.txt»: файл только для чтения.");
+}
+
 // Help.htm's table of messages names every message a page can show, spelled as the program
 // spells it: each message opens a cell of the table.
 TEST(HelpFile, NamesEveryMessage) {
@@ -146,7 +178,7 @@ TEST(HelpFile, NamesEveryMessage) {
     ASSERT_NE(table, std::string::npos);
     const std::span<const std::string_view> tables[] = {
         kNumberMessages, kArithmeticFaultMessages, kExpressionMessages,
-        kMatrixMessages, kMatrixPageMessages,      kSystemMessages};
+        kMatrixMessages, kMatrixPageMessages,      kSystemMessages, kFileMessages};
     for (const std::span<const std::string_view> messages : tables) {
         for (const std::string_view message : messages) {
             const std::string utf8 = Utf16ToUtf8(FromCp1251(message));
