@@ -40,7 +40,8 @@ std::u16string FromUtf16(std::string_view bytes, bool bigEndian) {
 }
 
 bool IsAscii(std::string_view bytes) {
-    return std::ranges::all_of(bytes, [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+    return std::ranges::all_of(bytes,
+                               [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
 }
 
 std::u16string Decoded(std::string_view bytes) {
@@ -60,8 +61,8 @@ std::u16string Decoded(std::string_view bytes) {
 
 std::u16string FileMessage(FileAction action, std::u16string_view path, FileFault fault) {
     return FromCp1251(action == FileAction::Open ? kNotOpened : kNotSaved) + u"«" +
-           std::u16string(path) + u"»: " +
-           FromCp1251(kFileMessages[static_cast<size_t>(fault)]) + u".";
+           std::u16string(path) + u"»: " + FromCp1251(kFileMessages[static_cast<size_t>(fault)]) +
+           u".";
 }
 
 BoxTextOfFile ReadTextFile(std::string_view bytes) {

@@ -35,7 +35,20 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
         {{"sum", "a"}, "", Utf8(u8"Неизвестная команда: sum"), 2},
         {{"mul", square}, "", Utf8(u8"Неверное число аргументов команды: mul"), 2},
         {{"pow", square, "100"}, "", Utf8(u8"не более 2 символов: 100"), 2},
-        {{"add", square, square + ".missing"}, "", square + ".missing", 2},
+        {{"add", square, square + ".missing"},
+         "",
+         Utf8(u8"«") + square + Utf8(u8".missing»: файл не найден."),
+         2},
+        // The encodings and limits of the window's "Открыть...".
+        {{"det", "-"},
+         std::string("\xFF\xFE"
+                     "5\0\n\0",
+                     6),
+         "5\n",
+         0},
+        {{"det", "-"}, "1 \xC6", Utf8(u8"Недопустимый символ: Ж\n"), 1},
+        {{"det", "-"}, std::string(1024 * 1024 + 1, '1'), Utf8(u8"файл больше 1 МБ."), 2},
+        {{"det", "-"}, std::string("1\0", 2), Utf8(u8"в файле есть нулевой байт"), 2},
     };
     for (const auto& [arguments, input, shown, status] : cases) {
         std::istringstream in(input);

@@ -145,16 +145,24 @@ TEST(TextFile, DetectsTheEncodingMakesLineBreaksCrLfAndRefusesWhatIsNoText) {
         {"a\rb\r\nc\n\n", u"a\r\nb\r\nc\r\n", FileFault::None},
         {Bytes(u8"\uFEFFx-у=1"), u"x-у=1", FileFault::None},
         {Bytes(u8"Ответ: \uFFFD"), u"Ответ: \uFFFD", FileFault::None},
-        {std::string("\xFF\xFE" "A\0\x16\x04\x3D\xD8\x00\xDE", 10), u"AЖ\U0001F600",
-         FileFault::None},
+        {std::string("\xFF\xFE"
+                     "A\0\x16\x04\x3D\xD8\x00\xDE",
+                     10),
+         u"AЖ\U0001F600", FileFault::None},
         {std::string("\xFE\xFF\0A\x04\x16\x04", 7), u"AЖ\xFFFD", FileFault::None},
         {"\xCC\xE0\xF2\xF0\xE8\xF6\xE0 \xC0", u"Матрица А", FileFault::None},  // Windows-1251
         {"\xD0\x9C\xC0", u"РњА", FileFault::None},  // not UTF-8: Windows-1251
         {"2+2", u"2+2", FileFault::None},
         {big, std::u16string(big.begin(), big.end()), FileFault::None},
         {big + "a", u"", FileFault::TooLarge},
-        {std::string("1\0" "2", 3), u"", FileFault::ZeroByte},
-        {std::string("\xFF\xFE" "1\0\0\0", 6), u"", FileFault::ZeroByte},
+        {std::string("1\0"
+                     "2",
+                     3),
+         u"", FileFault::ZeroByte},
+        {std::string("\xFF\xFE"
+                     "1\0\0\0",
+                     6),
+         u"", FileFault::ZeroByte},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         const auto& [bytes, text, fault] = cases[i];
@@ -177,8 +185,8 @@ TEST(HelpFile, NamesEveryMessage) {
     const size_t table = help.find("<h2 id=\"messages\">");
     ASSERT_NE(table, std::string::npos);
     const std::span<const std::string_view> tables[] = {
-        kNumberMessages, kArithmeticFaultMessages, kExpressionMessages,
-        kMatrixMessages, kMatrixPageMessages,      kSystemMessages, kFileMessages};
+        kNumberMessages,     kArithmeticFaultMessages, kExpressionMessages, kMatrixMessages,
+        kMatrixPageMessages, kSystemMessages,          kFileMessages};
     for (const std::span<const std::string_view> messages : tables) {
         for (const std::string_view message : messages) {
             const std::string utf8 = Utf16ToUtf8(FromCp1251(message));
