@@ -4,6 +4,7 @@
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 #include <windowsx.h>
 // clang-format on
 
@@ -21,13 +22,18 @@ struct PageRow {
     int dialogTemplate;
     DLGPROC procedure;
     int solveButton;  // pressed by Ctrl+Enter; 0 for none
+    int inputBox;     // where "Открыть..." puts a file's text at first
+    int resultBox;
+    const wchar_t* resultFile;  // the name "Сохранить результат..." suggests
 };
 
 constexpr std::array<PageRow, kPageCount> kPageTable = {{
-    {IDC_PAGE_EXPRESSION, L"Примеры", IDD_EXPRESSION_PAGE, OneBoxPageProc, IDC_EXPRESSION_SOLVE},
-    {IDC_PAGE_MATRIX, L"Матрицы", IDD_MATRIX_PAGE, MatrixPageProc, 0},
+    {IDC_PAGE_EXPRESSION, L"Примеры", IDD_EXPRESSION_PAGE, OneBoxPageProc, IDC_EXPRESSION_SOLVE,
+     IDC_EXPRESSION_INPUT, IDC_EXPRESSION_RESULT, L"Значение выражения.txt"},
+    {IDC_PAGE_MATRIX, L"Матрицы", IDD_MATRIX_PAGE, MatrixPageProc, 0, IDC_MATRIX_A,
+     IDC_MATRIX_RESULT, L"Результат с матрицами.txt"},
     {IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDD_EQUATIONS_PAGE, OneBoxPageProc,
-     IDC_EQUATIONS_SOLVE},
+     IDC_EQUATIONS_SOLVE, IDC_EQUATIONS_INPUT, IDC_EQUATIONS_RESULT, L"Решение системы.txt"},
 }};
 
 // A rectangle: its top-left corner and its size, in pixels.
@@ -245,6 +251,7 @@ void CreatePages(HWND window) {
         if (i != Shell.currentPage) {
             ShowWindow(Shell.pages[i], SW_HIDE);
         }
+        Shell.inputBox[i] = kPageTable[i].inputBox;
     }
     CheckDlgButton(Shell.pages[2], IDC_EQUATIONS_CRAMER, BST_CHECKED);
     for (const int box : {IDC_MATRIX_EXPONENT, IDC_MATRIX_FACTOR}) {
@@ -264,6 +271,7 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT) {
     InsertPageTab(kPageTable[0]);
     CreatePages(window);
     LayOut(window, Shell.pageDpi, nullptr);
+    DragAcceptFiles(window, TRUE);
     return TRUE;
 }
 
@@ -314,6 +322,12 @@ void OnCommand(HWND window, int id, HWND control, UINT code) {
         case IDM_ABOUT:
             ShowAboutBox(window);
             return;
+        case IDM_OPEN:
+            OpenCommand(window);
+            return;
+        case IDM_SAVE_RESULT:
+            SaveResultCommand(window);
+            return;
         case IDM_SOLVE:
             PressSolveButton();
             return;
@@ -330,11 +344,29 @@ void OnCommand(HWND window, int id, HWND control, UINT code) {
     }
 }
 
+// "Сохранить результат..." is greyed while the result box is empty.
+void OnInitMenuPopup(HWND, HMENU menu, UINT, BOOL systemMenu) {
+    if (!systemMenu) {
+        const bool empty = GetWindowTextLengthW(CurrentPageBoxes().result) == 0;
+        EnableMenuItem(menu, IDM_SAVE_RESULT, MF_BYCOMMAND | (empty ? MF_GRAYED : MF_ENABLED));
+    }
+}
+
+void OnDropFiles(HWND window, HDROP drop) {
+    OpenDroppedFile(window, drop);
+}
+
 void OnDpiChanged(HWND window, UINT dpi, const RECT* suggested) {
     LayOut(window, dpi, suggested);
 }
 
 }  // namespace
+
+PageBoxes CurrentPageBoxes() {
+    const PageRow& row = kPageTable[Shell.currentPage];
+    return {GetDlgItem(CurrentPage(), Shell.inputBox[Shell.currentPage]),
+            GetDlgItem(CurrentPage(), row.resultBox), row.resultFile};
+}
 
 bool TabAcrossPageEdge(const MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) {
@@ -390,6 +422,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         HANDLE_MSG(window, WM_DESTROY, OnDestroy);
         HANDLE_MSG(window, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(window, WM_COMMAND, OnCommand);
+        HANDLE_MSG(window, WM_INITMENUPOPUP, OnInitMenuPopup);
+        HANDLE_MSG(window, WM_DROPFILES, OnDropFiles);
         case WM_DPICHANGED:
             OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;

@@ -15,15 +15,12 @@
 #include "MatrixPage.h"
 #include "resource.h"
 #include "ShellState.h"
+#include "TextFile.h"
 
 namespace {
 
 std::u16string ReadBoxText(HWND page, int boxId) {
-    const HWND box = GetDlgItem(page, boxId);
-    const int length = GetWindowTextLengthW(box);
-    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(box, buffer.data(), length + 1);
-    return std::u16string(buffer.begin(), buffer.begin() + copied);
+    return TextOfBox(GetDlgItem(page, boxId));
 }
 
 void WriteBoxText(HWND page, int boxId, const std::u16string& text) {
@@ -68,6 +65,10 @@ constexpr std::array<MatrixButton, 7> kMatrixButtons = {{
 }};
 
 void OnMatrixCommand(HWND page, int id, HWND, UINT code) {
+    if ((id == IDC_MATRIX_A || id == IDC_MATRIX_B) && code == EN_SETFOCUS) {
+        Shell.inputBox[Shell.currentPage] = id;  // "Открыть..." fills the box last used
+        return;
+    }
     const auto button = std::ranges::find(kMatrixButtons, id, &MatrixButton::id);
     if (button == kMatrixButtons.end() || code != BN_CLICKED) {
         return;
@@ -85,9 +86,20 @@ using CommandHandler = void (*)(HWND page, int id, HWND control, UINT code);
 // What every page does besides its buttons: it keeps no focus of its own at start (the main
 // window places it), and it lives as long as the main window, so WM_CLOSE, which a multi-line
 // box sends on Escape, does not end it.
+// The boxes a user types or opens a file into take the longest text a file gives; a pasted
+// text is not cut short either.
+BOOL OnPageInitDialog(HWND page, HWND, LPARAM) {
+    for (const int box : {IDC_EXPRESSION_INPUT, IDC_MATRIX_A, IDC_MATRIX_B, IDC_EQUATIONS_INPUT}) {
+        SendDlgItemMessageW(page, box, EM_SETLIMITTEXT, kMaxBoxTextLength, 0);
+    }
+    return FALSE;
+}
+
 INT_PTR PageResult(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
                    CommandHandler onCommand) {
     switch (message) {
+        case WM_INITDIALOG:
+            return HANDLE_WM_INITDIALOG(page, wParam, lParam, OnPageInitDialog);
         case WM_COMMAND:
             HANDLE_WM_COMMAND(page, wParam, lParam, onCommand);
             return TRUE;
@@ -99,6 +111,13 @@ INT_PTR PageResult(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
 }
 
 }  // namespace
+
+std::u16string TextOfBox(HWND box) {
+    const int length = GetWindowTextLengthW(box);
+    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(box, buffer.data(), length + 1);
+    return std::u16string(buffer.begin(), buffer.begin() + copied);
+}
 
 INT_PTR CALLBACK OneBoxPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     return PageResult(page, message, wParam, lParam, OnOneBoxCommand);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 
 constexpr size_t kPageCount = 3;
 
@@ -20,6 +21,7 @@ struct ShellState {
     std::array<HWND, kPageCount> pages{};
     std::array<HWND, kPageCount> focusInPage{};  // where the focus was when each page was left
     size_t currentPage = 0;
+    std::array<int, kPageCount> inputBox{};  // the box a file opens into, on each page
     HWND focusBeforeDeactivation = nullptr;
     UINT pageDpi = 96;  // the DPI the pages' controls are laid out for
     ShellFonts fonts;
@@ -38,7 +40,17 @@ void DeleteFonts(const ShellFonts& fonts);
 // from there into the page again; whether `message` was such a key.
 bool TabAcrossPageEdge(const MSG& message);
 
+// The page shown: the box a file opens into, and its result box with the name suggested for
+// its file.
+struct PageBoxes {
+    HWND input;
+    HWND result;
+    const wchar_t* resultFile;
+};
+PageBoxes CurrentPageBoxes();
+
 // PageDialogs.cpp
+std::u16string TextOfBox(HWND box);
 // The expression and equations pages share one procedure.
 INT_PTR CALLBACK OneBoxPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK MatrixPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
@@ -46,3 +58,11 @@ INT_PTR CALLBACK MatrixPageProc(HWND page, UINT message, WPARAM wParam, LPARAM l
 // HelpAndAbout.cpp
 void HelpCommand(HWND window);
 void ShowAboutBox(HWND owner);
+// A message box with the caption "Ошибка".
+void ShowError(HWND owner, const wchar_t* text);
+
+// FileCommands.cpp
+void OpenCommand(HWND window);
+void SaveResultCommand(HWND window);
+// Opens the first file dropped on the window.
+void OpenDroppedFile(HWND window, HDROP drop);

@@ -59,10 +59,13 @@ std::u16string Decoded(std::string_view bytes) {
 
 }  // namespace
 
+std::u16string NamedFile(std::string_view frame, std::u16string_view path) {
+    return FromCp1251(frame) + u"«" + std::u16string(path) + u"»";
+}
+
 std::u16string FileMessage(FileAction action, std::u16string_view path, FileFault fault) {
-    return FromCp1251(action == FileAction::Open ? kNotOpened : kNotSaved) + u"«" +
-           std::u16string(path) + u"»: " + FromCp1251(kFileMessages[static_cast<size_t>(fault)]) +
-           u".";
+    return NamedFile(action == FileAction::Open ? kNotOpened : kNotSaved, path) + u": " +
+           FromCp1251(kFileMessages[static_cast<size_t>(fault)]) + u".";
 }
 
 BoxTextOfFile ReadTextFile(std::string_view bytes) {

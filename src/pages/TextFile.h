@@ -41,6 +41,11 @@ inline constexpr std::array<std::string_view, 10> kFileMessages = {
 };
 inline constexpr std::string_view kNotOpened = "Не удалось открыть файл ";
 inline constexpr std::string_view kNotSaved = "Не удалось сохранить файл ";
+inline constexpr std::string_view kOnlyFirstDropped =
+    "Перетащено несколько файлов, открыт только первый: ";
+
+// The frame followed by the path in quotation marks: "Не удалось открыть файл «path»".
+std::u16string NamedFile(std::string_view frame, std::u16string_view path);
 
 enum class FileAction { Open, Save };
 
