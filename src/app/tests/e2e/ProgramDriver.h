@@ -71,8 +71,12 @@ inline void PressKeys(const std::vector<WORD>& chord, const std::wstring& text =
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-// The program under test, as Wine names it (Z:/work/...).
-inline const std::wstring kProgram = NEROLITH_PROGRAM;
+// The program under test, as Wine names it (Z:/work/...), or the copy NEROLITH_PROGRAM names.
+inline const std::wstring kProgram = [] {
+    wchar_t copy[MAX_PATH] = {};
+    return GetEnvironmentVariableW(L"NEROLITH_PROGRAM", copy, MAX_PATH) != 0 ? std::wstring(copy)
+                                                                             : NEROLITH_PROGRAM;
+}();
 
 // The folder of a path, through its last slash.
 inline std::wstring FolderPart(const std::wstring& path) {

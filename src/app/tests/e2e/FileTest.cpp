@@ -1,0 +1,222 @@
+// Files through the menu's keys and the system's dialogs, and files dropped on the window. Run as
+// an ordinary user (scripts/wine-as-user.sh): Wine run as root ignores file rights.
+// clang-format off
+#include <windows.h>
+#include <shlobj.h>
+// clang-format on
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "ProgramDriver.h"
+#include "resource.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Bytes(const char8_t* text) {
+    return reinterpret_cast<const char*>(text);
+}
+
+std::string Utf8(const std::wstring& text) {
+    std::string bytes(text.size() * 3, '\0');
+    bytes.resize(static_cast<size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
+                            static_cast<int>(bytes.size()), nullptr, nullptr)));
+    return bytes;
+}
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Removes the folder as another program would: from outside Wine, as the dialog that shows it
+// keeps it open against Windows' own calls.
+void RemoveFromOutside(const fs::path& folder) {
+    const auto unixName = reinterpret_cast<char*(CDECL*)(const wchar_t*)>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    const std::string name = unixName(folder.c_str());  // ASCII: in the temporary folder
+    std::wstring command = L"Z:\\bin\\rm -rf " + std::wstring(name.begin(), name.end());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process));
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+class FileTest : public NerolithTest {
+protected:
+    void SetUp() override {
+        NerolithTest::SetUp();
+        MakeFolder();
+    }
+    // An empty folder of the test's own.
+    void MakeFolder() const {
+        std::error_code ignored;
+        for (const auto& file : fs::directory_iterator(folder, ignored)) {
+            SetFileAttributesW(file.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+        fs::remove_all(folder, ignored);
+        fs::create_directories(folder);
+    }
+    size_t FileCount() const {
+        std::error_code noFolder;
+        return static_cast<size_t>(
+            std::distance(fs::directory_iterator(folder, noFolder), fs::directory_iterator()));
+    }
+    fs::path Write(const std::wstring& name, const std::optional<std::string>& bytes) const {
+        if (bytes) {
+            std::ofstream(folder / name, std::ios::binary) << *bytes;
+        }
+        return folder / name;
+    }
+    // The system's dialog that `chord` opens; `path` typed into it, then Enter.
+    HWND Choose(const std::vector<WORD>& chord, const fs::path& path) const {
+        PressKeys(chord);
+        const HWND dialog = program.WaitForShown(nullptr);
+        EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == dialog; }, 5s));
+        PressKeys({VK_CONTROL, 'A'}, path.wstring());
+        PressKeys({VK_RETURN});
+        return dialog;
+    }
+    // Whether the error box says `text`; the box is closed.
+    bool ErrorSays(const std::wstring& text, const wchar_t* caption = L"Ошибка") const {
+        const HWND box = program.WaitForShown(caption);
+        Pose(L"file-error");
+        const bool says = FindWindowExW(box, nullptr, L"Static", text.c_str()) != nullptr;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return says && WaitFor([&] { return !IsWindow(box); }, 5s);
+    }
+
+    const fs::path folder = fs::temp_directory_path() / L"nerolith-files";
+};
+
+// Ctrl+O in a box holding "old": the file's text replaces it whole, and Ctrl+Z brings "old" back;
+// or an error box names the file and the reason, and the box keeps "old".
+TEST_F(FileTest, OpensEachEncodingWholeAsOneEditOrSaysWhyNot) {
+    std::string lines;
+    while (lines.size() < 900 * 1024) {
+        lines += "12x-3.5y=7\r\n";
+    }
+    const std::wstring bigText(lines.begin(), lines.end() - 2);
+    const std::string utf16(
+        "\xFF\xFE"
+        "1\0\n\0\x16\x04",
+        8),
+        zero(
+            "1\0"
+            "2",
+            3);
+    const struct {
+        int page, box;
+        const wchar_t* name;
+        std::optional<std::string> bytes;  // none: no such file
+        std::wstring text;                 // the box's text, or the reason it is refused
+        bool opens = true;
+    } rows[] = {
+        {IDC_PAGE_EXPRESSION, IDC_EXPRESSION_INPUT, L"bom.txt", Bytes(u8"\uFEFF2*(3-1)\n"),
+         L"2*(3-1)"},
+        {IDC_PAGE_EQUATIONS, IDC_EQUATIONS_INPUT, L"Система.txt", Bytes(u8"x+у=1\nx-y=2\n"),
+         L"x+у=1\r\nx-y=2"},
+        {IDC_PAGE_MATRIX, IDC_MATRIX_B, L"utf16.txt", utf16, L"1\r\nЖ"},
+        {IDC_PAGE_MATRIX, IDC_MATRIX_A, L"1251.txt", "\xC6\r3", L"Ж\r\n3"},
+        {IDC_PAGE_EQUATIONS, IDC_EQUATIONS_INPUT, L"big.txt", lines, bigText},
+        {IDC_PAGE_EXPRESSION, IDC_EXPRESSION_INPUT, L"missing.txt", {}, L"файл не найден", false},
+        {IDC_PAGE_MATRIX, IDC_MATRIX_A, L"2mb.txt", std::string(2 << 20, '1'), L"файл больше 1 МБ",
+         false},
+        {IDC_PAGE_EQUATIONS, IDC_EQUATIONS_INPUT, L"zero.txt", zero,
+         L"в файле есть нулевой байт, это не текст", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.name);
+        const fs::path path = Write(row.name, row.bytes);
+        program.Click(row.page);
+        program.SetText(row.box, L"old");
+        const HWND box = program.Control(row.box);
+        SendMessageW(GetParent(box), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+        ASSERT_TRUE(WaitFor([&] { return program.Focus() == box; }, 2s));
+        Choose({VK_CONTROL, 'O'}, path);
+        if (!row.opens) {
+            EXPECT_TRUE(ErrorSays(L"Не удалось открыть файл «" + path.wstring() + L"»: " +
+                                  row.text + L"."));
+            EXPECT_EQ(program.Text(row.box), L"old");
+            continue;
+        }
+        EXPECT_TRUE(WaitFor([&] { return program.Text(row.box) == row.text; }, 10s));
+        PressKeys({VK_CONTROL, 'Z'});
+        EXPECT_TRUE(WaitFor([&] { return program.Text(row.box) == L"old"; }, 10s));
+    }
+}
+
+// Ctrl+S writes the result box in UTF-8, over an old file after the overwrite question; a save
+// that fails leaves the old file as it was, no temporary file, and an error box.
+TEST_F(FileTest, SavesTheResultWholeOrLeavesTheOldFileAsItWas) {
+    program.Click(IDC_PAGE_EQUATIONS);
+    program.SetText(IDC_EQUATIONS_INPUT, L"2x+y=5\r\nx-y=1");
+    program.Click(IDC_EQUATIONS_SOLVE);
+    const std::string result = Utf8(program.Text(IDC_EQUATIONS_RESULT));
+    enum class Then { Nothing, ReadOnly, FolderGone };  // what happens before the save
+    const struct {
+        std::optional<std::string> old;
+        Then then;
+        const wchar_t* reason;
+    } rows[] = {
+        {std::nullopt, Then::Nothing, nullptr},
+        {"old", Then::Nothing, nullptr},
+        {"old", Then::ReadOnly, L"файл только для чтения"},
+        {"old", Then::FolderGone, L"папка не найдена"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(row.then));
+        MakeFolder();
+        const fs::path path = Write(L"Решение.txt", row.old);
+        if (row.then == Then::ReadOnly) {
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+        }
+        const HWND dialog = Choose({VK_CONTROL, 'S'}, path);
+        if (row.old) {  // the overwrite question, answered with Enter (Yes)
+            ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() != dialog; }, 5s));
+            if (row.then == Then::FolderGone) {
+                RemoveFromOutside(folder);
+            }
+            PressKeys({VK_RETURN});
+        }
+        if (row.reason != nullptr) {
+            EXPECT_TRUE(ErrorSays(L"Не удалось сохранить файл «" + path.wstring() + L"»: " +
+                                  row.reason + L"."));
+        }
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5s));
+        EXPECT_EQ(ReadAll(path), row.reason == nullptr          ? result
+                                 : row.then == Then::FolderGone ? ""
+                                                                : *row.old);
+        EXPECT_EQ(FileCount(), row.then == Then::FolderGone ? 0u : 1u) << "no temporary file";
+    }
+}
+
+// A real WM_DROPFILES with two files: the first opens, and a note says so.
+TEST_F(FileTest, ADroppedFileOpensTheFirstOfSeveral) {
+    const fs::path first = Write(L"первый.txt", "1+1"), second = Write(L"b.txt", "2+2");
+    const std::wstring names = first.wstring() + L'\0' + second.wstring() + L'\0' + L'\0';
+    DROPFILES header{};
+    header.pFiles = sizeof(header);
+    header.fWide = TRUE;
+    std::string block(reinterpret_cast<const char*>(&header), sizeof(header));
+    block.append(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t));
+    // A fixed global block's handle is its address, so the program's own copy serves as HDROP.
+    PostMessageW(program.MainWindow(), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(program.CopyIntoProgram(block.data(), block.size())), 0);
+    EXPECT_TRUE(
+        ErrorSays(L"Перетащено несколько файлов, открыт только первый: «" + first.wstring() + L"».",
+                  L"Nerolith"));
+    EXPECT_EQ(program.Text(IDC_EXPRESSION_INPUT), L"1+1");
+}
+
+}  // namespace
