@@ -1,6 +1,6 @@
 #!/bin/sh
 # Screenshots of nerolith.exe under Wine on a virtual X display: the three pages with a result
-# in each, the About box and the two help error boxes, at 100 % display scale (LogPixels 96) to
+# in each, the About box, the two help error boxes, the menu "Файл" open and a file refused, at 100 % display scale (LogPixels 96) to
 # docs/screenshots/NAME.png and at 150 % (LogPixels 144) to docs/screenshots/NAME-150.png.
 # Needs: the MinGW-w64 cross compiler, wine, xvfb (xvfb-run, xauth), imagemagick, fonts-wine.
 # Usage: scripts/screenshots.sh   (builds the Windows preset's nerolith.exe and its end-to-end
@@ -37,7 +37,8 @@ for scale in "96  800x600" "144 -150 1200x900"; do
     # Each pose and the test that reaches it.
     for pose in "expression:WindowTest.EachButton*" "matrix:WindowTest.EachButton*" \
         "equations:WindowTest.EachButton*" "about:WindowTest.AboutBox*" "help-error:HelpTest.*" \
-        "help-no-program:HelpTest.*"; do
+        "help-no-program:HelpTest.*" "menu:WindowTest.ExitInTheMenu*" \
+        "file-error:FileTest.Opens*"; do
         name=${pose%%:*}
         rm -f "$ready"
         NEROLITH_POSE=$name "$root/scripts/wine-run.sh" "$prefix" explorer \

@@ -23,10 +23,11 @@ std::string Bytes(const char8_t* text) {
 }
 
 std::string Utf8(const std::wstring& text) {
-    std::string bytes(text.size() * 3, '\0');
-    bytes.resize(static_cast<size_t>(
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                            static_cast<int>(bytes.size()), nullptr, nullptr)));
+    std::string bytes(text.size() * 3 + 1, '\0');
+    bytes.resize(
+        static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(),
+                                                static_cast<int>(bytes.size()), nullptr, nullptr)) -
+        1);
     return bytes;
 }
 
@@ -35,42 +36,29 @@ std::string ReadAll(const fs::path& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// Removes the folder as another program would: from outside Wine, as the dialog that shows it
-// keeps it open against Windows' own calls.
-void RemoveFromOutside(const fs::path& folder) {
-    const auto unixName = reinterpret_cast<char*(CDECL*)(const wchar_t*)>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    const std::string name = unixName(folder.c_str());  // ASCII: in the temporary folder
-    std::wstring command = L"Z:\\bin\\rm -rf " + std::wstring(name.begin(), name.end());
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process));
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-}
-
 class FileTest : public NerolithTest {
 protected:
     void SetUp() override {
         NerolithTest::SetUp();
-        MakeFolder();
-    }
-    // An empty folder of the test's own.
-    void MakeFolder() const {
-        std::error_code ignored;
-        for (const auto& file : fs::directory_iterator(folder, ignored)) {
-            SetFileAttributesW(file.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-        }
-        fs::remove_all(folder, ignored);
+        RemoveFolder();
         fs::create_directories(folder);
     }
-    size_t FileCount() const {
-        std::error_code noFolder;
-        return static_cast<size_t>(
-            std::distance(fs::directory_iterator(folder, noFolder), fs::directory_iterator()));
+    // As another program would: from outside Wine, which keeps the folder a dialog shows open
+    // and a read-only file there in place against Windows' own calls.
+    void RemoveFolder() const {
+        using UnixName = char*(CDECL*)(const wchar_t*);
+        const std::string name = reinterpret_cast<UnixName>(reinterpret_cast<void*>(GetProcAddress(
+            GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")))(folder.c_str());
+        std::wstring command = L"Z:\\bin\\rm -rf " + std::wstring(name.begin(), name.end());
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &process));
+        // A Unix program's handle does not tell when it ends.
+        EXPECT_TRUE(WaitFor([&] { return !fs::exists(folder); }, 10s));
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
     }
     fs::path Write(const std::wstring& name, const std::optional<std::string>& bytes) const {
         if (bytes) {
@@ -87,10 +75,12 @@ protected:
         PressKeys({VK_RETURN});
         return dialog;
     }
-    // Whether the error box says `text`; the box is closed.
-    bool ErrorSays(const std::wstring& text, const wchar_t* caption = L"Ошибка") const {
+    // Whether a message box says `frame` «path» then `end`; the box is closed.
+    bool Says(const std::wstring& frame, const fs::path& path, const std::wstring& end,
+              const wchar_t* caption = L"Ошибка") const {
         const HWND box = program.WaitForShown(caption);
         Pose(L"file-error");
+        const std::wstring text = frame + L" «" + path.wstring() + L"»" + end;
         const bool says = FindWindowExW(box, nullptr, L"Static", text.c_str()) != nullptr;
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         return says && WaitFor([&] { return !IsWindow(box); }, 5s);
@@ -107,14 +97,7 @@ TEST_F(FileTest, OpensEachEncodingWholeAsOneEditOrSaysWhyNot) {
         lines += "12x-3.5y=7\r\n";
     }
     const std::wstring bigText(lines.begin(), lines.end() - 2);
-    const std::string utf16(
-        "\xFF\xFE"
-        "1\0\n\0\x16\x04",
-        8),
-        zero(
-            "1\0"
-            "2",
-            3);
+    const std::string utf16("\xFF\xFE\x31\0\n\0\x16\x04", 8), zero("1\0\x32", 3);
     const struct {
         int page, box;
         const wchar_t* name;
@@ -145,8 +128,7 @@ TEST_F(FileTest, OpensEachEncodingWholeAsOneEditOrSaysWhyNot) {
         ASSERT_TRUE(WaitFor([&] { return program.Focus() == box; }, 2s));
         Choose({VK_CONTROL, 'O'}, path);
         if (!row.opens) {
-            EXPECT_TRUE(ErrorSays(L"Не удалось открыть файл «" + path.wstring() + L"»: " +
-                                  row.text + L"."));
+            EXPECT_TRUE(Says(L"Не удалось открыть файл", path, L": " + row.text + L"."));
             EXPECT_EQ(program.Text(row.box), L"old");
             continue;
         }
@@ -176,7 +158,7 @@ TEST_F(FileTest, SavesTheResultWholeOrLeavesTheOldFileAsItWas) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(row.then));
-        MakeFolder();
+        SetUp();
         const fs::path path = Write(L"Решение.txt", row.old);
         if (row.then == Then::ReadOnly) {
             SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -185,19 +167,22 @@ TEST_F(FileTest, SavesTheResultWholeOrLeavesTheOldFileAsItWas) {
         if (row.old) {  // the overwrite question, answered with Enter (Yes)
             ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() != dialog; }, 5s));
             if (row.then == Then::FolderGone) {
-                RemoveFromOutside(folder);
+                RemoveFolder();
             }
             PressKeys({VK_RETURN});
         }
         if (row.reason != nullptr) {
-            EXPECT_TRUE(ErrorSays(L"Не удалось сохранить файл «" + path.wstring() + L"»: " +
-                                  row.reason + L"."));
+            EXPECT_TRUE(
+                Says(L"Не удалось сохранить файл", path, L": " + std::wstring(row.reason) + L"."));
         }
         EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5s));
         EXPECT_EQ(ReadAll(path), row.reason == nullptr          ? result
                                  : row.then == Then::FolderGone ? ""
                                                                 : *row.old);
-        EXPECT_EQ(FileCount(), row.then == Then::FolderGone ? 0u : 1u) << "no temporary file";
+        std::error_code gone;
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder, gone), {}),
+                  row.then == Then::FolderGone ? 0 : 1)
+            << "no temporary file";
     }
 }
 
@@ -205,17 +190,14 @@ TEST_F(FileTest, SavesTheResultWholeOrLeavesTheOldFileAsItWas) {
 TEST_F(FileTest, ADroppedFileOpensTheFirstOfSeveral) {
     const fs::path first = Write(L"первый.txt", "1+1"), second = Write(L"b.txt", "2+2");
     const std::wstring names = first.wstring() + L'\0' + second.wstring() + L'\0' + L'\0';
-    DROPFILES header{};
-    header.pFiles = sizeof(header);
-    header.fWide = TRUE;
+    const DROPFILES header{sizeof(DROPFILES), {}, FALSE, TRUE};
     std::string block(reinterpret_cast<const char*>(&header), sizeof(header));
     block.append(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t));
     // A fixed global block's handle is its address, so the program's own copy serves as HDROP.
     PostMessageW(program.MainWindow(), WM_DROPFILES,
                  reinterpret_cast<WPARAM>(program.CopyIntoProgram(block.data(), block.size())), 0);
     EXPECT_TRUE(
-        ErrorSays(L"Перетащено несколько файлов, открыт только первый: «" + first.wstring() + L"».",
-                  L"Nerolith"));
+        Says(L"Перетащено несколько файлов, открыт только первый:", first, L".", L"Nerolith"));
     EXPECT_EQ(program.Text(IDC_EXPRESSION_INPUT), L"1+1");
 }
 
