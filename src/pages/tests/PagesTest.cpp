@@ -141,28 +141,15 @@ TEST(Pages, ShowTheResultTheCheckMessageOrTheFault) {
 TEST(TextFile, DetectsTheEncodingMakesLineBreaksCrLfAndRefusesWhatIsNoText) {
     const std::string big(kMaxTextFileBytes, 'a');
     const std::tuple<std::string, std::u16string, FileFault> cases[] = {
-        {"1 2\n3 4\n", u"1 2\r\n3 4", FileFault::None},  // the last line break is dropped
-        {"a\rb\r\nc\n\n", u"a\r\nb\r\nc\r\n", FileFault::None},
-        {Bytes(u8"\uFEFFx-у=1"), u"x-у=1", FileFault::None},
+        {"a\rb\r\nc\n\n", u"a\r\nb\r\nc\r\n", FileFault::None},  // one last line break dropped
         {Bytes(u8"Ответ: \uFFFD"), u"Ответ: \uFFFD", FileFault::None},
-        {std::string("\xFF\xFE"
-                     "A\0\x16\x04\x3D\xD8\x00\xDE",
-                     10),
-         u"AЖ\U0001F600", FileFault::None},
-        {std::string("\xFE\xFF\0A\x04\x16\x04", 7), u"AЖ\xFFFD", FileFault::None},
-        {"\xCC\xE0\xF2\xF0\xE8\xF6\xE0 \xC0", u"Матрица А", FileFault::None},  // Windows-1251
+        {std::string("\xFF\xFE\x41\0\x16\x04\x3D\xD8\x00\xDE", 10), u"AЖ\U0001F600",
+         FileFault::None},
+        {std::string("\xFE\xFF\0\x41\x04\x16\x04", 7), u"AЖ\xFFFD", FileFault::None},
         {"\xD0\x9C\xC0", u"РњА", FileFault::None},  // not UTF-8: Windows-1251
-        {"2+2", u"2+2", FileFault::None},
         {big, std::u16string(big.begin(), big.end()), FileFault::None},
         {big + "a", u"", FileFault::TooLarge},
-        {std::string("1\0"
-                     "2",
-                     3),
-         u"", FileFault::ZeroByte},
-        {std::string("\xFF\xFE"
-                     "1\0\0\0",
-                     6),
-         u"", FileFault::ZeroByte},
+        {std::string("\xFF\xFE\x31\0\0\0", 6), u"", FileFault::ZeroByte},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         const auto& [bytes, text, fault] = cases[i];
@@ -170,10 +157,7 @@ TEST(TextFile, DetectsTheEncodingMakesLineBreaksCrLfAndRefusesWhatIsNoText) {
         EXPECT_EQ(read.text, text) << "row " << i;
         EXPECT_EQ(read.fault, fault) << "row " << i;
     }
-    const std::u16string result = u"Ответ:\r\nx = 2\ny = 1\r";
-    EXPECT_EQ(TextFileBytes(result), Bytes(u8"Ответ:\r\nx = 2\r\ny = 1\r\n"));
-    EXPECT_EQ(FileMessage(FileAction::Save, u"C:\\р.txt", FileFault::ReadOnly),
-              u"Не удалось сохранить файл «C:\\р.txt»: файл только для чтения.");
+    EXPECT_EQ(TextFileBytes(u"Ответ:\r\nx = 2\ny = 1\r"), Bytes(u8"Ответ:\r\nx = 2\r\ny = 1\r\n"));
 }
 
 // Help.htm's table of messages names every message a page can show, spelled as the program

@@ -1,5 +1,4 @@
-// Files through the menu's keys and the system's dialogs, and files dropped on the window. Run as
-// an ordinary user (scripts/wine-as-user.sh): Wine run as root ignores file rights.
+// Files through the menu's keys and the system's dialogs, and dropped; run as an ordinary user.
 // clang-format off
 #include <windows.h>
 #include <shlobj.h>
@@ -9,27 +8,14 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <string>
 
 #include "ProgramDriver.h"
 #include "resource.h"
+#include "Utf8.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Bytes(const char8_t* text) {
-    return reinterpret_cast<const char*>(text);
-}
-
-std::string Utf8(const std::wstring& text) {
-    std::string bytes(text.size() * 3 + 1, '\0');
-    bytes.resize(
-        static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(),
-                                                static_cast<int>(bytes.size()), nullptr, nullptr)) -
-        1);
-    return bytes;
-}
 
 std::string ReadAll(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -49,16 +35,9 @@ protected:
         using UnixName = char*(CDECL*)(const wchar_t*);
         const std::string name = reinterpret_cast<UnixName>(reinterpret_cast<void*>(GetProcAddress(
             GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")))(folder.c_str());
-        std::wstring command = L"Z:\\bin\\rm -rf " + std::wstring(name.begin(), name.end());
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        PROCESS_INFORMATION process{};
-        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &startup, &process));
-        // A Unix program's handle does not tell when it ends.
+        fs::create_directories(folder);  // so that rm is done when it is gone
+        WinExec(("Z:\\bin\\rm -rf " + name).c_str(), SW_HIDE);
         EXPECT_TRUE(WaitFor([&] { return !fs::exists(folder); }, 10s));
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
     }
     fs::path Write(const std::wstring& name, const std::optional<std::string>& bytes) const {
         if (bytes) {
@@ -105,9 +84,9 @@ TEST_F(FileTest, OpensEachEncodingWholeAsOneEditOrSaysWhyNot) {
         std::wstring text;                 // the box's text, or the reason it is refused
         bool opens = true;
     } rows[] = {
-        {IDC_PAGE_EXPRESSION, IDC_EXPRESSION_INPUT, L"bom.txt", Bytes(u8"\uFEFF2*(3-1)\n"),
+        {IDC_PAGE_EXPRESSION, IDC_EXPRESSION_INPUT, L"bom.txt", "\xEF\xBB\xBF\x32*(3-1)\n",
          L"2*(3-1)"},
-        {IDC_PAGE_EQUATIONS, IDC_EQUATIONS_INPUT, L"Система.txt", Bytes(u8"x+у=1\nx-y=2\n"),
+        {IDC_PAGE_EQUATIONS, IDC_EQUATIONS_INPUT, L"Система.txt", "x+\xD1\x83=1\nx-y=2\n",
          L"x+у=1\r\nx-y=2"},
         {IDC_PAGE_MATRIX, IDC_MATRIX_B, L"utf16.txt", utf16, L"1\r\nЖ"},
         {IDC_PAGE_MATRIX, IDC_MATRIX_A, L"1251.txt", "\xC6\r3", L"Ж\r\n3"},
@@ -144,17 +123,19 @@ TEST_F(FileTest, SavesTheResultWholeOrLeavesTheOldFileAsItWas) {
     program.Click(IDC_PAGE_EQUATIONS);
     program.SetText(IDC_EQUATIONS_INPUT, L"2x+y=5\r\nx-y=1");
     program.Click(IDC_EQUATIONS_SOLVE);
-    const std::string result = Utf8(program.Text(IDC_EQUATIONS_RESULT));
+    const std::wstring text = program.Text(IDC_EQUATIONS_RESULT);
+    const std::string result = Utf16ToUtf8(std::u16string(text.begin(), text.end()));
     enum class Then { Nothing, ReadOnly, FolderGone };  // what happens before the save
     const struct {
         std::optional<std::string> old;
         Then then;
-        const wchar_t* reason;
+        std::wstring reason;  // none when saved
+        std::string after;    // the file then; none for no file
     } rows[] = {
-        {std::nullopt, Then::Nothing, nullptr},
-        {"old", Then::Nothing, nullptr},
-        {"old", Then::ReadOnly, L"файл только для чтения"},
-        {"old", Then::FolderGone, L"папка не найдена"},
+        {std::nullopt, Then::Nothing, L"", result},
+        {"old", Then::Nothing, L"", result},
+        {"old", Then::ReadOnly, L"файл только для чтения", "old"},
+        {"old", Then::FolderGone, L"папка не найдена", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(row.then));
@@ -171,17 +152,13 @@ TEST_F(FileTest, SavesTheResultWholeOrLeavesTheOldFileAsItWas) {
             }
             PressKeys({VK_RETURN});
         }
-        if (row.reason != nullptr) {
-            EXPECT_TRUE(
-                Says(L"Не удалось сохранить файл", path, L": " + std::wstring(row.reason) + L"."));
+        if (!row.reason.empty()) {
+            EXPECT_TRUE(Says(L"Не удалось сохранить файл", path, L": " + row.reason + L"."));
         }
-        EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }, 5s));
-        EXPECT_EQ(ReadAll(path), row.reason == nullptr          ? result
-                                 : row.then == Then::FolderGone ? ""
-                                                                : *row.old);
+        EXPECT_TRUE(WaitFor([&] { return ReadAll(path) == row.after; }, 5s)) << ReadAll(path);
         std::error_code gone;
         EXPECT_EQ(std::distance(fs::directory_iterator(folder, gone), {}),
-                  row.then == Then::FolderGone ? 0 : 1)
+                  row.after.empty() ? 0 : 1)
             << "no temporary file";
     }
 }

@@ -72,11 +72,8 @@ inline void PressKeys(const std::vector<WORD>& chord, const std::wstring& text =
 }
 
 // The program under test, as Wine names it (Z:/work/...), or the copy NEROLITH_PROGRAM names.
-inline const std::wstring kProgram = [] {
-    wchar_t copy[MAX_PATH] = {};
-    return GetEnvironmentVariableW(L"NEROLITH_PROGRAM", copy, MAX_PATH) != 0 ? std::wstring(copy)
-                                                                             : NEROLITH_PROGRAM;
-}();
+inline const wchar_t* const kCopy = _wgetenv(L"NEROLITH_PROGRAM");
+inline const std::wstring kProgram = kCopy != nullptr ? kCopy : NEROLITH_PROGRAM;
 
 // The folder of a path, through its last slash.
 inline std::wstring FolderPart(const std::wstring& path) {
