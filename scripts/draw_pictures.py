@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the program's icon (32 x 32) and the About box picture (107 x 73), both in 16 colours.
+"""Draws the program's icon (32 x 32) and the About box picture, both in 16 colours.
 
-Writes src/app/res/nerolith.ico and src/app/res/about.bmp; run it from anywhere.
+The picture is 107 x 73 at 96 DPI; it is drawn four times as large (428 x 292), and the program
+scales it down to the display's DPI. Writes src/app/res/nerolith.ico and src/app/res/about.bmp;
+run it from anywhere.
 """
 import pathlib
 import struct
@@ -36,14 +38,21 @@ GLYPHS = {
 }
 
 
+PICTURE_SCALE = 4
+
+
 class Canvas:
-    def __init__(self, width, height, fill):
-        self.width, self.height = width, height
-        self.pixels = [[fill] * width for _ in range(height)]
+    """Pixels drawn in units of `scale` pixels."""
+
+    def __init__(self, width, height, fill, scale=1):
+        self.scale = scale
+        self.width, self.height = width * scale, height * scale
+        self.pixels = [[fill] * self.width for _ in range(self.height)]
 
     def rect(self, x, y, w, h, colour):
-        for row in range(y, y + h):
-            for col in range(x, x + w):
+        s = self.scale
+        for row in range(y * s, (y + h) * s):
+            for col in range(x * s, (x + w) * s):
                 self.pixels[row][col] = colour
 
     def frame(self, x, y, w, h, colour):
@@ -66,7 +75,7 @@ class Canvas:
                 for row, line in enumerate(GLYPHS[glyph]):
                     for col, ink in enumerate(line):
                         if ink == "#":
-                            self.pixels[y + row][x + col] = colour
+                            self.rect(x + col, y + row, 1, 1, colour)
             x += 4
 
 
@@ -100,7 +109,7 @@ def icon():
 
 
 def picture():
-    canvas = Canvas(107, 73, SILVER)
+    canvas = Canvas(107, 73, SILVER, PICTURE_SCALE)
     canvas.rect(0, 0, 107, 73, TEAL)
     canvas.frame(0, 0, 107, 73, BLACK)
     calculator(canvas, 6, 6, 40, 61, "157", display_h=11)

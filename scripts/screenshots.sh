@@ -1,7 +1,8 @@
 #!/bin/sh
 # Screenshots of nerolith.exe under Wine on a virtual X display: the three pages with a result
-# in each, the About box, the two help error boxes, the menu "Файл" open and a file refused, at 100 % display scale (LogPixels 96) to
-# docs/screenshots/NAME.png and at 150 % (LogPixels 144) to docs/screenshots/NAME-150.png.
+# in each, the About box, the two help error boxes, the menu "Файл" open and a file refused, at
+# 100 % display scale (LogPixels 96) to docs/screenshots/NAME.png and at 150 % (LogPixels 144) to
+# docs/screenshots/NAME-150.png; and the matrix page maximized on a 1280 x 720 desktop at 100 %.
 # Needs: the MinGW-w64 cross compiler, wine, xvfb (xvfb-run, xauth), imagemagick, fonts-wine.
 # Usage: scripts/screenshots.sh   (builds the Windows preset's nerolith.exe and its end-to-end
 # tests, which pose the program: NEROLITH_POSE=NAME stops a test where the program shows NAME)
@@ -37,12 +38,17 @@ for scale in "96  800x600" "144 -150 1200x900"; do
     # Each pose and the test that reaches it.
     for pose in "expression:WindowTest.EachButton*" "matrix:WindowTest.EachButton*" \
         "equations:WindowTest.EachButton*" "about:WindowTest.AboutBox*" "help-error:HelpTest.*" \
-        "help-no-program:HelpTest.*" "menu:WindowTest.ExitInTheMenu*" \
-        "file-error:FileTest.Opens*"; do
+        "help-no-program:HelpTest.*" "matrix-maximized:WindowTest.EachButton*" \
+        "menu:WindowTest.ExitInTheMenu*" "file-error:FileTest.Opens*"; do
         name=${pose%%:*}
+        screen=$desktop
+        if [ "$name" = matrix-maximized ]; then
+            if [ -n "$suffix" ]; then continue; fi
+            screen=1280x720
+        fi
         rm -f "$ready"
         NEROLITH_POSE=$name "$root/scripts/wine-run.sh" "$prefix" explorer \
-            /desktop=Nerolith,"$desktop" "$tests" --gtest_filter="${pose#*:}" >/dev/null 2>&1 &
+            /desktop=Nerolith,"$screen" "$tests" --gtest_filter="${pose#*:}" >/dev/null 2>&1 &
         waited=0
         while [ ! -f "$ready" ]; do
             waited=$((waited + 1))
@@ -54,7 +60,7 @@ for scale in "96  800x600" "144 -150 1200x900"; do
             sleep 0.5
         done
         sleep 1
-        import -window root -crop "$desktop+0+0" "$shots/$name$suffix.png"
+        import -window root -crop "$screen+0+0" "$shots/$name$suffix.png"
         echo "$shots/$name$suffix.png"
         wineserver -k
         wait

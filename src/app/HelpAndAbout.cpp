@@ -53,10 +53,47 @@ void OnAboutCommand(HWND dialog, int id, HWND, UINT) {
     }
 }
 
+// The picture's source is drawn four times as large as at 96 DPI.
+constexpr int kPictureSourceDpi = 4 * USER_DEFAULT_SCREEN_DPI;
+
+// The picture, scaled down from its source for the window's DPI with the pixels averaged.
+BOOL OnAboutInit(HWND dialog, HWND, LPARAM) {
+    const auto source = static_cast<HBITMAP>(LoadImageW(GetWindowInstance(dialog),
+                                                        MAKEINTRESOURCEW(IDB_ABOUT_PICTURE),
+                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAP size{};
+    GetObjectW(source, sizeof(size), &size);
+    const int dpi = static_cast<int>(Shell.dpi);
+    const int width = MulDiv(size.bmWidth, dpi, kPictureSourceDpi);
+    const int height = MulDiv(size.bmHeight, dpi, kPictureSourceDpi);
+    const HDC screen = GetDC(nullptr);
+    const HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
+    const HDC from = CreateCompatibleDC(screen);
+    const HDC to = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ fromBefore = SelectObject(from, source);
+    const HGDIOBJ toBefore = SelectObject(to, picture);
+    SetStretchBltMode(to, HALFTONE);
+    SetBrushOrgEx(to, 0, 0, nullptr);
+    StretchBlt(to, 0, 0, width, height, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    SelectObject(from, fromBefore);
+    SelectObject(to, toBefore);
+    DeleteDC(from);
+    DeleteDC(to);
+    DeleteObject(source);
+    SendDlgItemMessageW(dialog, IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
+                        reinterpret_cast<LPARAM>(picture));
+    return TRUE;
+}
+
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
-            return TRUE;
+            return HANDLE_WM_INITDIALOG(dialog, wParam, lParam, OnAboutInit);
+        case WM_DESTROY:  // the picture is the box's own
+            DeleteObject(reinterpret_cast<HGDIOBJ>(
+                SendDlgItemMessageW(dialog, IDC_ABOUT_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0)));
+            return FALSE;
         case WM_CLOSE:
             EndDialog(dialog, 1);
             return TRUE;

@@ -10,31 +10,14 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
+#include <utility>
+#include <vector>
 
 #include "resource.h"
 #include "ShellState.h"
 
 namespace {
-
-struct PageRow {
-    int buttonId;
-    const wchar_t* caption;  // the button's text and the tab's caption
-    int dialogTemplate;
-    DLGPROC procedure;
-    int solveButton;  // pressed by Ctrl+Enter; 0 for none
-    int inputBox;     // where "Открыть..." puts a file's text at first
-    int resultBox;
-    const wchar_t* resultFile;  // the name "Сохранить результат..." suggests
-};
-
-constexpr std::array<PageRow, kPageCount> kPageTable = {{
-    {IDC_PAGE_EXPRESSION, L"Примеры", IDD_EXPRESSION_PAGE, OneBoxPageProc, IDC_EXPRESSION_SOLVE,
-     IDC_EXPRESSION_INPUT, IDC_EXPRESSION_RESULT, L"Значение выражения.txt"},
-    {IDC_PAGE_MATRIX, L"Матрицы", IDD_MATRIX_PAGE, MatrixPageProc, 0, IDC_MATRIX_A,
-     IDC_MATRIX_RESULT, L"Результат с матрицами.txt"},
-    {IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDD_EQUATIONS_PAGE, OneBoxPageProc,
-     IDC_EQUATIONS_SOLVE, IDC_EQUATIONS_INPUT, IDC_EQUATIONS_RESULT, L"Решение системы.txt"},
-}};
 
 // A rectangle: its top-left corner and its size, in pixels.
 struct Box {
@@ -45,24 +28,34 @@ constexpr DWORD kPageButtonStyle =
     WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | BS_PUSHLIKE | BS_FLAT;
 constexpr DWORD kFrameStyle = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
 
+// Which way a child grows when the window is larger than its smallest size.
+enum Growth : unsigned { kFixed = 0, kWide = 1, kTall = 2 };
+
 struct ChildRow {
     const wchar_t* className;
     const wchar_t* text;
     DWORD style;
-    Box at96;  // in the client area, at 96 DPI
+    Box at96;  // in the client area at the window's smallest size, at 96 DPI
     int id;
+    unsigned growth;
 };
+
+constexpr ChildRow PageButton(size_t page, int y) {
+    const PageRow& row = kPageTable[page];
+    return {L"BUTTON", row.caption, kPageButtonStyle, {12, y, 97, 41}, row.buttonId, kFixed};
+}
 
 // The main window's children in creation order, which is also their order below the window.
 constexpr std::array<ChildRow, 6> kChildren = {{
-    {L"BUTTON", kPageTable[0].caption, kPageButtonStyle, {12, 12, 97, 41}, IDC_PAGE_EXPRESSION},
-    {L"BUTTON", kPageTable[1].caption, kPageButtonStyle, {12, 52, 97, 41}, IDC_PAGE_MATRIX},
-    {L"BUTTON", kPageTable[2].caption, kPageButtonStyle, {12, 92, 97, 41}, IDC_PAGE_EQUATIONS},
-    {WC_TABCONTROLW, nullptr, WS_CHILD | WS_VISIBLE, {125, 12, 444, 329}, 0},
-    {L"BUTTON", nullptr, kFrameStyle, {120, 0, 453, 344}, 0},
-    {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 344}, 0},
+    PageButton(0, 12),
+    PageButton(1, 52),
+    PageButton(2, 92),
+    {WC_TABCONTROLW, nullptr, WS_CHILD | WS_VISIBLE, {125, 12, 444, 329}, 0, kWide | kTall},
+    {L"BUTTON", nullptr, kFrameStyle, {120, 0, 453, 344}, 0, kWide | kTall},
+    {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 344}, 0, kTall},
 }};
 
+// The window's place at start and its smallest size, at 96 DPI.
 constexpr Box kWindowAt96{155, 146, 588, 405};
 
 // Font heights in pixels at 96 DPI. The edit boxes' text is a little taller than the dialog
@@ -71,11 +64,6 @@ constexpr int kEditFontHeight = 13;
 constexpr int kButtonFontHeight = 11;
 constexpr int kDialogFontPoints = 8;
 
-struct MainLayout {
-    Box window;
-    std::array<Box, kChildren.size()> children;
-};
-
 int Scaled(int pixels, UINT dpi) {
     return MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
 }
@@ -83,14 +71,6 @@ int Scaled(int pixels, UINT dpi) {
 Box Scaled(const Box& box, UINT dpi) {
     return {Scaled(box.x, dpi), Scaled(box.y, dpi), Scaled(box.width, dpi),
             Scaled(box.height, dpi)};
-}
-
-// Every rectangle of the main window at `dpi`: its values at 96 DPI, scaled.
-MainLayout LayoutForDpi(UINT dpi) {
-    MainLayout layout{Scaled(kWindowAt96, dpi), {}};
-    std::ranges::transform(kChildren, layout.children.begin(),
-                           [dpi](const ChildRow& row) { return Scaled(row.at96, dpi); });
-    return layout;
 }
 
 // Newer Windows only; looked up, so that the program still starts on older ones.
@@ -118,68 +98,122 @@ ShellFonts FontsForDpi(UINT dpi) {
                            DEFAULT_PITCH)};
 }
 
-bool IsEditBox(HWND window) {
-    wchar_t className[8] = {};
-    GetClassNameW(window, className, 8);
-    return lstrcmpiW(className, L"Edit") == 0;
-}
-
 void MoveTo(HWND window, const Box& box) {
     MoveWindow(window, box.x, box.y, box.width, box.height, TRUE);
 }
 
-// Scales the page's controls from the DPI they were laid out for and gives them the fonts.
-void LayOutPage(HWND page, UINT fromDpi, UINT toDpi) {
-    const auto scaled = [&](LONG pixels) {
-        return MulDiv(pixels, static_cast<int>(toDpi), static_cast<int>(fromDpi));
+// The room the window has beyond its smallest size at `dpi`.
+SIZE ExtraRoom(HWND window, UINT dpi) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const Box smallest = Scaled(kWindowAt96, dpi);
+    return {std::max(0L, frame.right - frame.left - smallest.width),
+            std::max(0L, frame.bottom - frame.top - smallest.height)};
+}
+
+// A band of a page laid out: its extent along its axis and the room it takes.
+struct Stretch {
+    LONG start, end;
+    int share;
+};
+
+// How far a control from `start` to `end` moves, and how much it grows if it is a growing one.
+std::pair<int, int> Follow(const std::vector<Stretch>& stretches, LONG start, LONG end) {
+    int move = 0;
+    int growth = 0;
+    for (const Stretch& stretch : stretches) {
+        if (stretch.end <= start) {
+            move += stretch.share;
+        } else if (stretch.start >= start && stretch.end <= end) {
+            growth += stretch.share;
+        }
+    }
+    return {move, growth};
+}
+
+using PlacedControls = std::vector<std::pair<HWND, Box>>;
+
+// The bands along one axis of the page placed as `plan`, each with its share of `room`.
+std::vector<Stretch> Stretches(const PlacedControls& plan, std::span<const Band> bands, int room,
+                               bool vertical) {
+    int total = 0;
+    for (const Band& band : bands) {
+        total += band.weight;
+    }
+    std::vector<Stretch> stretches;
+    int given = 0;
+    int weight = 0;
+    for (const Band& band : bands) {
+        const Box box = std::ranges::find(plan, band.boxId, [](const auto& p) {
+                            return GetDlgCtrlID(p.first);
+                        })->second;
+        weight += band.weight;
+        const int upTo = MulDiv(room, weight, total);
+        stretches.push_back(vertical ? Stretch{box.y, box.y + box.height, upTo - given}
+                                     : Stretch{box.x, box.x + box.width, upTo - given});
+        given = upTo;
+    }
+    return stretches;
+}
+
+// Places page `index`'s controls for `dpi` with `extra` room: its plan scaled, then the room
+// shared out among its bands.
+void LayOutPage(size_t index, UINT dpi, SIZE extra) {
+    const auto scaled = [dpi](LONG pixels) {
+        return MulDiv(pixels, static_cast<int>(dpi), static_cast<int>(Shell.templateDpi));
     };
-    for (HWND control = GetWindow(page, GW_CHILD); control != nullptr;
-         control = GetWindow(control, GW_HWNDNEXT)) {
-        RECT rect{};
-        GetWindowRect(control, &rect);
-        MapWindowRect(nullptr, page, &rect);
-        MoveTo(control, {scaled(rect.left), scaled(rect.top), scaled(rect.right - rect.left),
-                         scaled(rect.bottom - rect.top)});
-        SetWindowFont(control, IsEditBox(control) ? Shell.fonts.edit : Shell.fonts.dialog, TRUE);
+    PlacedControls plan;
+    for (const auto& [control, rect] : Shell.pagePlans[index]) {
+        plan.push_back({control,
+                        {scaled(rect.left), scaled(rect.top), scaled(rect.right - rect.left),
+                         scaled(rect.bottom - rect.top)}});
+    }
+    const PageRow& row = kPageTable[index];
+    const std::vector<Stretch> columns = Stretches(plan, row.columns, extra.cx, false);
+    const std::vector<Stretch> rows = Stretches(plan, row.rows, extra.cy, true);
+    for (const auto& [control, box] : plan) {
+        const bool grows =
+            std::ranges::find(row.growing, GetDlgCtrlID(control)) != row.growing.end();
+        const auto [right, wider] = Follow(columns, box.x, box.x + box.width);
+        const auto [down, taller] = Follow(rows, box.y, box.y + box.height);
+        MoveTo(control, {box.x + right, box.y + down, box.width + (grows ? wider : 0),
+                         box.height + (grows ? taller : 0)});
     }
 }
 
-// The pages fill the tab control's display area.
-void PlacePages() {
+// Lays the window out for `dpi` and its present size: the page buttons stay, the tab control
+// and the page take the room beyond the smallest size, and the page shares it out.
+void LayOut(HWND window, UINT dpi) {
+    const SIZE extra = ExtraRoom(window, dpi);
+    HWND child = GetWindow(window, GW_CHILD);
+    for (const ChildRow& row : kChildren) {
+        const Box box = Scaled(row.at96, dpi);
+        MoveTo(child, {box.x, box.y, box.width + ((row.growth & kWide) != 0 ? extra.cx : 0),
+                       box.height + ((row.growth & kTall) != 0 ? extra.cy : 0)});
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
     RECT area{};
     GetClientRect(Shell.tabControl, &area);
     TabCtrl_AdjustRect(Shell.tabControl, FALSE, &area);
-    for (const HWND page : Shell.pages) {
-        MoveWindow(page, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+    for (size_t i = 0; i < kPageCount; ++i) {
+        MoveWindow(Shell.pages[i], area.left, area.top, area.right - area.left,
+                   area.bottom - area.top, TRUE);
+        LayOutPage(i, dpi, extra);
     }
 }
 
-// Lays the window out for `dpi`, in `frame` when one is given, with fonts made for that DPI.
-void LayOut(HWND window, UINT dpi, const RECT* frame) {
-    const ShellFonts oldFonts = Shell.fonts;
-    Shell.fonts = FontsForDpi(dpi);
-    const MainLayout layout = LayoutForDpi(dpi);
-    if (frame != nullptr) {
-        SetWindowPos(window, nullptr, frame->left, frame->top, frame->right - frame->left,
-                     frame->bottom - frame->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    } else {
-        SetWindowPos(window, nullptr, 0, 0, layout.window.width, layout.window.height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+// Gives the fonts: the frames keep the system's.
+void SetFonts(HWND window) {
     HWND child = GetWindow(window, GW_CHILD);
-    for (size_t i = 0; i < kChildren.size(); ++i, child = GetWindow(child, GW_HWNDNEXT)) {
-        MoveTo(child, layout.children[i]);
-        // The frames keep the system's font.
-        if (kChildren[i].style != kFrameStyle) {
+    for (const ChildRow& row : kChildren) {
+        if (row.style != kFrameStyle) {
             SetWindowFont(child, Shell.fonts.button, TRUE);
         }
+        child = GetWindow(child, GW_HWNDNEXT);
     }
     for (const HWND page : Shell.pages) {
-        LayOutPage(page, Shell.pageDpi, dpi);
+        SetPageFonts(page);
     }
-    Shell.pageDpi = dpi;
-    PlacePages();
-    DeleteFonts(oldFonts);
 }
 
 void InsertPageTab(const PageRow& page) {
@@ -244,33 +278,31 @@ void CreatePages(HWND window) {
     for (size_t i = 0; i < kPageCount; ++i) {
         Shell.pages[i] = CreateDialogParamW(GetWindowInstance(window),
                                             MAKEINTRESOURCEW(kPageTable[i].dialogTemplate),
-                                            Shell.tabControl, kPageTable[i].procedure, 0);
+                                            Shell.tabControl, PageProc, static_cast<LPARAM>(i));
         if (keepLayout != nullptr) {
             keepLayout(Shell.pages[i], DDC_DISABLE_ALL, DDC_DISABLE_ALL);
         }
         if (i != Shell.currentPage) {
             ShowWindow(Shell.pages[i], SW_HIDE);
         }
-        Shell.inputBox[i] = kPageTable[i].inputBox;
-    }
-    CheckDlgButton(Shell.pages[2], IDC_EQUATIONS_CRAMER, BST_CHECKED);
-    for (const int box : {IDC_MATRIX_EXPONENT, IDC_MATRIX_FACTOR}) {
-        SendDlgItemMessageW(Shell.pages[1], box, EM_LIMITTEXT, 2, 0);
+        Shell.inputBox[i] = kPageTable[i].firstBox;
     }
 }
 
 BOOL OnCreate(HWND window, LPCREATESTRUCT) {
     // The pages come laid out by the system for the window's DPI.
-    Shell.pageDpi = DpiOf(window);
-    const MainLayout layout = LayoutForDpi(Shell.pageDpi);
-    for (size_t i = 0; i < kChildren.size(); ++i) {
-        CreateChild(window, kChildren[i], layout.children[i]);
+    Shell.dpi = DpiOf(window);
+    Shell.templateDpi = Shell.dpi;
+    Shell.fonts = FontsForDpi(Shell.dpi);
+    for (const ChildRow& row : kChildren) {
+        CreateChild(window, row, Scaled(row.at96, Shell.dpi));
     }
     CheckPageButton(window, Shell.currentPage);
     Shell.tabControl = FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr);
     InsertPageTab(kPageTable[0]);
     CreatePages(window);
-    LayOut(window, Shell.pageDpi, nullptr);
+    SetFonts(window);
+    LayOut(window, Shell.dpi);
     DragAcceptFiles(window, TRUE);
     return TRUE;
 }
@@ -297,10 +329,12 @@ void OnActivate(HWND, UINT state, HWND, BOOL minimized) {
     }
 }
 
+// As the button's click, when it can be clicked, but the focus stays where it is.
 void PressSolveButton() {
     const int solve = kPageTable[Shell.currentPage].solveButton;
-    if (solve != 0) {
-        SendDlgItemMessageW(CurrentPage(), solve, BM_CLICK, 0, 0);
+    const HWND button = GetDlgItem(CurrentPage(), solve);
+    if (solve != 0 && IsWindowEnabled(button)) {
+        FORWARD_WM_COMMAND(CurrentPage(), solve, button, BN_CLICKED, SendMessageW);
     }
 }
 
@@ -357,7 +391,27 @@ void OnDropFiles(HWND window, HDROP drop) {
 }
 
 void OnDpiChanged(HWND window, UINT dpi, const RECT* suggested) {
-    LayOut(window, dpi, suggested);
+    Shell.dpi = dpi;
+    const ShellFonts oldFonts = Shell.fonts;
+    Shell.fonts = FontsForDpi(dpi);
+    SetFonts(window);
+    DeleteFonts(oldFonts);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOut(window, dpi);
+}
+
+void OnSize(HWND window, UINT state, int, int) {
+    if (state != SIZE_MINIMIZED && Shell.tabControl != nullptr) {
+        LayOut(window, Shell.dpi);
+    }
+}
+
+// The window is never smaller than its design's size at its DPI.
+void OnGetMinMaxInfo(HWND, LPMINMAXINFO limits) {
+    const Box smallest = Scaled(kWindowAt96, Shell.dpi);
+    limits->ptMinTrackSize = {smallest.width, smallest.height};
 }
 
 }  // namespace
@@ -424,6 +478,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         HANDLE_MSG(window, WM_COMMAND, OnCommand);
         HANDLE_MSG(window, WM_INITMENUPOPUP, OnInitMenuPopup);
         HANDLE_MSG(window, WM_DROPFILES, OnDropFiles);
+        HANDLE_MSG(window, WM_SIZE, OnSize);
+        HANDLE_MSG(window, WM_GETMINMAXINFO, OnGetMinMaxInfo);
         case WM_DPICHANGED:
             OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;

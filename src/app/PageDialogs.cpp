@@ -1,17 +1,17 @@
-// The three calculator pages: each passes its boxes' texts to its calculator and shows the
-// answer in its result box.
+// The three calculator pages: each sets itself up, passes its boxes' texts to its calculator
+// and shows the answer in its result box.
 // The other Windows headers need <windows.h> first.
 // clang-format off
 #include <windows.h>
+#include <commctrl.h>
 #include <windowsx.h>
 // clang-format on
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 
-#include "EquationsPage.h"
-#include "ExpressionPage.h"
 #include "MatrixPage.h"
 #include "resource.h"
 #include "ShellState.h"
@@ -28,24 +28,16 @@ void WriteBoxText(HWND page, int boxId, const std::u16string& text) {
     SetDlgItemTextW(page, boxId, wide.c_str());
 }
 
-// The pages with one input box: "Решить" puts the page's answer into its result box.
-struct OneBoxPage {
-    int solveButton;
-    int inputBox;
-    int resultBox;
-    PageAnswer (*answer)(std::u16string_view input);
-};
-
-constexpr std::array<OneBoxPage, 2> kOneBoxPages = {{
-    {IDC_EXPRESSION_SOLVE, IDC_EXPRESSION_INPUT, IDC_EXPRESSION_RESULT, ExpressionPageAnswer},
-    {IDC_EQUATIONS_SOLVE, IDC_EQUATIONS_INPUT, IDC_EQUATIONS_RESULT, EquationsPageAnswer},
-}};
-
-void OnOneBoxCommand(HWND page, int id, HWND, UINT code) {
-    const auto solved = std::ranges::find(kOneBoxPages, id, &OneBoxPage::solveButton);
-    if (solved != kOneBoxPages.end() && code == BN_CLICKED) {
-        WriteBoxText(page, solved->resultBox,
-                     solved->answer(ReadBoxText(page, solved->inputBox)).text);
+// Shows the answer; a refused character comes selected in its box, which takes the focus.
+void ShowAnswer(HWND page, int resultBox, const PageAnswer& answer,
+                std::span<const int> inputBoxes) {
+    WriteBoxText(page, resultBox, answer.text);
+    if (answer.refused.length != 0) {
+        const HWND box = GetDlgItem(page, inputBoxes[answer.refused.box]);
+        SendMessageW(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+        const auto start = static_cast<int>(answer.refused.offset);
+        Edit_SetSel(box, start, start + static_cast<int>(answer.refused.length));
+        Edit_ScrollCaret(box);
     }
 }
 
@@ -64,50 +56,96 @@ constexpr std::array<MatrixButton, 7> kMatrixButtons = {{
     {IDC_MATRIX_TRANSPOSE, MatrixOperation::Transpose},
 }};
 
-void OnMatrixCommand(HWND page, int id, HWND, UINT code) {
-    if ((id == IDC_MATRIX_A || id == IDC_MATRIX_B) && code == EN_SETFOCUS) {
-        Shell.inputBox[Shell.currentPage] = id;  // "Открыть..." fills the box last used
+// Matrix A's box and B's, in the order the matrix page's answer counts them.
+constexpr int kMatrixInputBoxes[] = {IDC_MATRIX_A, IDC_MATRIX_B};
+
+void OnPageCommand(HWND page, int id, HWND, UINT code) {
+    if (code == EN_SETFOCUS &&
+        std::ranges::find(kMatrixInputBoxes, id) != std::end(kMatrixInputBoxes)) {
+        Shell.inputBox[Shell.currentPage] = id;  // "Открыть..." fills the box used last
+        return;
+    }
+    if (code != BN_CLICKED) {
+        return;
+    }
+    // On a page with one input box, "Решить" puts the page's answer into its result box.
+    const auto solved = std::ranges::find(kPageTable, id, &PageRow::solveButton);
+    if (solved != kPageTable.end()) {
+        ShowAnswer(page, solved->resultBox, solved->answer(ReadBoxText(page, solved->firstBox)),
+                   std::span(&solved->firstBox, 1));
         return;
     }
     const auto button = std::ranges::find(kMatrixButtons, id, &MatrixButton::id);
-    if (button == kMatrixButtons.end() || code != BN_CLICKED) {
+    if (button == kMatrixButtons.end()) {
         return;
     }
     const std::u16string a = ReadBoxText(page, IDC_MATRIX_A);
     const std::u16string b = ReadBoxText(page, IDC_MATRIX_B);
     const std::u16string exponent = ReadBoxText(page, IDC_MATRIX_EXPONENT);
     const std::u16string factor = ReadBoxText(page, IDC_MATRIX_FACTOR);
-    WriteBoxText(page, IDC_MATRIX_RESULT,
-                 MatrixPageAnswer(button->operation, {a, b, exponent, factor}).text);
+    ShowAnswer(page, IDC_MATRIX_RESULT,
+               MatrixPageAnswer(button->operation, {a, b, exponent, factor}), kMatrixInputBoxes);
 }
 
-using CommandHandler = void (*)(HWND page, int id, HWND control, UINT code);
+// The boxes that take two digits, and the radio buttons checked at start, on whichever page
+// holds them.
+constexpr int kTwoDigitBoxes[] = {IDC_MATRIX_EXPONENT, IDC_MATRIX_FACTOR};
+constexpr int kCheckedAtStart[] = {IDC_EQUATIONS_CRAMER};
+// The boxes a user types or opens a file into take the longest text a file gives, so that a
+// pasted text is not cut short either.
+constexpr int kFileInputBoxes[] = {IDC_EXPRESSION_INPUT, IDC_MATRIX_A, IDC_MATRIX_B,
+                                   IDC_EQUATIONS_INPUT};
 
-// What every page does besides its buttons: it keeps no focus of its own at start (the main
-// window places it), and it lives as long as the main window, so WM_CLOSE, which a multi-line
-// box sends on Escape, does not end it.
-// The boxes a user types or opens a file into take the longest text a file gives; a pasted
-// text is not cut short either.
-BOOL OnPageInitDialog(HWND page, HWND, LPARAM) {
-    for (const int box : {IDC_EXPRESSION_INPUT, IDC_MATRIX_A, IDC_MATRIX_B, IDC_EQUATIONS_INPUT}) {
+// A box whose label is hidden shows the label's text as a hint while the mouse rests on it;
+// screen readers read the label as its name.
+void AddHints(HWND page) {
+    HWND hints = nullptr;
+    for (HWND label = GetWindow(page, GW_CHILD); label != nullptr;
+         label = GetWindow(label, GW_HWNDNEXT)) {
+        if ((GetWindowStyle(label) & WS_VISIBLE) != 0) {
+            continue;
+        }
+        if (hints == nullptr) {
+            hints = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, page, nullptr,
+                                    GetWindowInstance(page), nullptr);
+        }
+        wchar_t text[128] = {};
+        GetWindowTextW(label, text, std::size(text));
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = page;
+        tool.uId = reinterpret_cast<UINT_PTR>(GetWindow(label, GW_HWNDNEXT));
+        tool.lpszText = text;
+        SendMessageW(hints, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+// The page sets itself up: its plan for the layout, its fonts, limits, checks and hints. The
+// main window places the focus, so the page takes none.
+BOOL OnPageInit(HWND page, HWND, LPARAM row) {
+    PagePlan& plan = Shell.pagePlans[static_cast<size_t>(row)];
+    for (HWND control = GetWindow(page, GW_CHILD); control != nullptr;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        RECT rect{};
+        GetWindowRect(control, &rect);
+        MapWindowRect(nullptr, page, &rect);
+        plan.emplace_back(control, rect);
+    }
+    SetPageFonts(page);
+    for (const int box : kTwoDigitBoxes) {
+        SendDlgItemMessageW(page, box, EM_LIMITTEXT, 2, 0);
+    }
+    for (const int box : kFileInputBoxes) {
         SendDlgItemMessageW(page, box, EM_SETLIMITTEXT, kMaxBoxTextLength, 0);
     }
-    return FALSE;
-}
-
-INT_PTR PageResult(HWND page, UINT message, WPARAM wParam, LPARAM lParam,
-                   CommandHandler onCommand) {
-    switch (message) {
-        case WM_INITDIALOG:
-            return HANDLE_WM_INITDIALOG(page, wParam, lParam, OnPageInitDialog);
-        case WM_COMMAND:
-            HANDLE_WM_COMMAND(page, wParam, lParam, onCommand);
-            return TRUE;
-        case WM_CLOSE:
-            return TRUE;
-        default:
-            return FALSE;
+    for (const int button : kCheckedAtStart) {
+        CheckDlgButton(page, button, BST_CHECKED);
     }
+    AddHints(page);
+    return FALSE;
 }
 
 }  // namespace
@@ -119,10 +157,31 @@ std::u16string TextOfBox(HWND box) {
     return std::u16string(buffer.begin(), buffer.begin() + copied);
 }
 
-INT_PTR CALLBACK OneBoxPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return PageResult(page, message, wParam, lParam, OnOneBoxCommand);
+bool IsEditBox(HWND window) {
+    wchar_t className[8] = {};
+    GetClassNameW(window, className, 8);
+    return lstrcmpiW(className, L"Edit") == 0;
 }
 
-INT_PTR CALLBACK MatrixPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return PageResult(page, message, wParam, lParam, OnMatrixCommand);
+void SetPageFonts(HWND page) {
+    for (HWND control = GetWindow(page, GW_CHILD); control != nullptr;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        SetWindowFont(control, IsEditBox(control) ? Shell.fonts.edit : Shell.fonts.dialog, TRUE);
+    }
+}
+
+// A page lives as long as the main window, so WM_CLOSE, which a multi-line box sends on Escape,
+// does not end it.
+INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return HANDLE_WM_INITDIALOG(page, wParam, lParam, OnPageInit);
+        case WM_COMMAND:
+            HANDLE_WM_COMMAND(page, wParam, lParam, OnPageCommand);
+            return TRUE;
+        case WM_CLOSE:
+            return TRUE;
+        default:
+            return FALSE;
+    }
 }

@@ -4,26 +4,32 @@
 #include <windows.h>
 
 #include <array>
-#include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
-constexpr size_t kPageCount = 3;
+#include "PageTable.h"
 
 struct ShellFonts {
     HFONT edit = nullptr;    // the pages' edit boxes
     HFONT button = nullptr;  // the page buttons and the tab control
-    HFONT dialog = nullptr;  // the pages' other controls, once the DPI has changed
+    HFONT dialog = nullptr;  // the pages' other controls
 };
+
+// A page's controls where its template puts them, in pixels at ShellState::templateDpi.
+using PagePlan = std::vector<std::pair<HWND, RECT>>;
 
 struct ShellState {
     HWND mainWindow = nullptr;
     HWND tabControl = nullptr;
     std::array<HWND, kPageCount> pages{};
+    std::array<PagePlan, kPageCount> pagePlans;
     std::array<HWND, kPageCount> focusInPage{};  // where the focus was when each page was left
     size_t currentPage = 0;
     std::array<int, kPageCount> inputBox{};  // the box a file opens into, on each page
     HWND focusBeforeDeactivation = nullptr;
-    UINT pageDpi = 96;  // the DPI the pages' controls are laid out for
+    UINT templateDpi = 96;  // the DPI the system placed the pages' controls for
+    UINT dpi = 96;          // the DPI the window is laid out for
     ShellFonts fonts;
 };
 
@@ -51,9 +57,11 @@ PageBoxes CurrentPageBoxes();
 
 // PageDialogs.cpp
 std::u16string TextOfBox(HWND box);
-// The expression and equations pages share one procedure.
-INT_PTR CALLBACK OneBoxPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK MatrixPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+// The procedure of every page; its creation parameter is the page's row in kPageTable.
+INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+bool IsEditBox(HWND window);
+// Gives the page's edit boxes Shell.fonts.edit and its other controls Shell.fonts.dialog.
+void SetPageFonts(HWND page);
 
 // HelpAndAbout.cpp
 void HelpCommand(HWND window);

@@ -39,11 +39,11 @@ bool IsShellKey(HACCEL keys, MSG& message) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     RegisterMainWindowClass(instance);
-    const RECT frame = MainWindowRect(StartDpi());
+    Shell.dpi = StartDpi();
+    const RECT frame = MainWindowRect(Shell.dpi);
     Shell.mainWindow = CreateWindowExW(
-        0, L"TNerolithWindow", L"Nerolith", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, frame.left,
-        frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
-        nullptr);
+        0, L"TNerolithWindow", L"Nerolith", WS_OVERLAPPEDWINDOW, frame.left, frame.top,
+        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
     if (Shell.mainWindow == nullptr) {
         return 0;
     }

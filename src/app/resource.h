@@ -44,6 +44,7 @@
 // About box
 #define IDC_ABOUT_EMAIL 1035
 #define IDC_ABOUT_OK 1036
+#define IDC_ABOUT_PICTURE 1037
 
 // Menu commands
 #define IDM_EXIT 40001

@@ -57,11 +57,3 @@ ArrayOfExtended FreeTermValues(const SystemTerms& system) {
     }
     return values;
 }
-
-void ParseSystem(const std::string& text, TwoDimDynA& coefficients, ArrayOfExtended& freeTerms,
-                 ArrayOfString& names) {
-    SystemTerms system = ReadSystemTerms(text);
-    coefficients = CoefficientMatrix(system);
-    freeTerms = FreeTermValues(system);
-    names = std::move(system.names);
-}

@@ -84,10 +84,10 @@ PageAnswer MatrixPageAnswer(MatrixOperation operation, const MatrixPageInput& in
     CompactSpaces(b.bytes);
     std::string message;
     if (!CheckMatrix(a.bytes, message)) {
-        return CheckFailedAnswer(message, a);
+        return CheckFailedAnswer(message, a, input.a, 0);
     }
     if (NeedsB(operation) && !CheckMatrix(b.bytes, message)) {
-        return CheckFailedAnswer(message, b);
+        return CheckFailedAnswer(message, b, input.b, 1);
     }
     // Reading a number that is too large for Extended overflows too.
     ClearArithmeticFaults();
@@ -98,11 +98,11 @@ PageAnswer MatrixPageAnswer(MatrixOperation operation, const MatrixPageInput& in
         ParseMatrix(b.bytes, matrixB);
     }
     if (const auto fault = ShapeFault(operation, matrixA, matrixB)) {
-        return CheckFailedAnswer(kMatrixPageMessages[*fault], a);
+        return CheckFailedAnswer(kMatrixPageMessages[*fault], a, input.a, 0);
     }
     const int32_t exponent = operation == MatrixOperation::Power ? BoxNumber(input.exponent, 1) : 0;
     if (exponent < 0) {
-        return CheckFailedAnswer(kMatrixPageMessages[kNegativeExponent], a);
+        return CheckFailedAnswer(kMatrixPageMessages[kNegativeExponent], a, input.a, 0);
     }
     const int32_t factor = operation == MatrixOperation::ByNumber ? BoxNumber(input.factor, 0) : 0;
     return CalculatedAnswer(ResultText(operation, matrixA, matrixB, exponent, factor));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CheckCases.h"
+#include "SystemText.h"
 #include "uSLU.h"
 
 namespace {
@@ -34,7 +35,7 @@ TEST(CheckSystem, NamesTheFirstFault) {
 
 // Names in the order they first appear, case counting; a name counts whole, and a name's terms
 // in a line add up.
-TEST(ParseSystem, ReadsNamesCoefficientsAndFreeTermsOfAnAcceptedText) {
+TEST(ReadSystemTerms, ReadsNamesCoefficientsAndFreeTermsOfAnAcceptedText) {
     const std::tuple<const char*, ArrayOfString, TwoDimDynA, ArrayOfExtended> cases[] = {
         {"-x+0.5y=+2.5\r\n+x=-1", {"x", "y"}, {{-1, 0.5}, {1, 0}}, {2.5, -1}},
         {"y+x=1\r\nX=3", {"y", "x", "X"}, {{1, 1, 0}, {0, 0, 1}}, {1, 3}},
@@ -44,11 +45,8 @@ TEST(ParseSystem, ReadsNamesCoefficientsAndFreeTermsOfAnAcceptedText) {
     };
     for (const auto& [text, names, coefficients, freeTerms] : cases) {
         ExpectChecks(CheckSystem, {Accepted(text)});
-        TwoDimDynA readCoefficients;
-        ArrayOfExtended readFreeTerms;
-        ArrayOfString readNames;
-        ParseSystem(text, readCoefficients, readFreeTerms, readNames);
-        EXPECT_EQ(std::tie(readNames, readCoefficients, readFreeTerms),
+        const SystemTerms system = ReadSystemTerms(text);
+        EXPECT_EQ(std::make_tuple(system.names, CoefficientMatrix(system), FreeTermValues(system)),
                   std::tie(names, coefficients, freeTerms))
             << text;
     }

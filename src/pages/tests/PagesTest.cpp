@@ -160,6 +160,22 @@ TEST(TextFile, DetectsTheEncodingMakesLineBreaksCrLfAndRefusesWhatIsNoText) {
     EXPECT_EQ(TextFileBytes(u"Ответ:\r\nx = 2\ny = 1\r"), Bytes(u8"Ответ:\r\nx = 2\r\ny = 1\r\n"));
 }
 
+// A refused character is found where it first stands in its box, as typed: a surrogate pair is
+// two units, and the matrix box's spaces count though its check never sees them.
+TEST(Pages, FindTheRefusedCharacterInItsBox) {
+    const std::pair<PageAnswer, RefusedCharacter> cases[] = {
+        {ExpressionPageAnswer(u"1+2 +3 "), {0, 3, 1}},
+        {ExpressionPageAnswer(u"1+\U0001F600+\U0001F600"), {0, 2, 2}},
+        {EquationsPageAnswer(u"x=1\r\n2х=2"), {0, 6, 1}},  // a Cyrillic "х"
+        {Matrix(Op::Determinant, u"1   2\r\n3\t4"), {0, 8, 1}},
+        {Matrix(Op::Sum, u"1", u"3\t4"), {1, 1, 1}},
+        {Matrix(Op::Sum, u"1", u"1 2"), {0, 0, 0}},
+    };
+    for (const auto& [answer, refused] : cases) {
+        EXPECT_EQ(answer.refused, refused) << Utf16ToUtf8(answer.text);
+    }
+}
+
 // Help.htm's table of messages names every message a page can show, spelled as the program
 // spells it: each message opens a cell of the table.
 TEST(HelpFile, NamesEveryMessage) {

@@ -1,13 +1,15 @@
 // The window at the display scale of the Wine prefix (LogPixels 96, 120, 144 or 192).
 #include <map>
 #include <string>
+#include <vector>
 
+#include "PageTable.h"
 #include "ProgramDriver.h"
-#include "resource.h"
 
 namespace {
 
-// Each display scale and the smallest common screen the window must fit at it.
+// Each display scale and the smallest common screen the window must fit at it; the tests at
+// the other scales run on a screen of that size.
 const std::map<int, SIZE> kScreens = {
     {96, {1024, 768}}, {120, {1366, 768}}, {144, {1366, 768}}, {192, {1920, 1080}}};
 
@@ -54,14 +56,21 @@ int TextWidth(int height, const std::wstring& text) {
     return size.cx;
 }
 
-// The window fits the screen, every control lies in its parent's client area and its text
-// fits in it, and each page lies in the tab's display area; the rectangles, as in kAt96.
+// The window fits the screen (a maximized one with its client area), every control lies in its
+// parent's client area and its text fits in it, and each page lies in the tab's display area;
+// the rectangles, as in kAt96.
 std::string ExpectFits(const NerolithProcess& program, int dpi) {
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const RECT frame = RectIn(program.MainWindow(), nullptr);
-    EXPECT_LE(frame.right - frame.left, kScreens.at(dpi).cx);
-    EXPECT_LE(frame.bottom - frame.top, kScreens.at(dpi).cy);
-    EXPECT_TRUE(
-        Inside(frame, {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
+    RECT inner{};
+    GetClientRect(program.MainWindow(), &inner);
+    MapWindowPoints(program.MainWindow(), nullptr, reinterpret_cast<POINT*>(&inner), 2);
+    EXPECT_TRUE(Inside(inner, screen));
+    if (!IsZoomed(program.MainWindow())) {
+        EXPECT_LE(frame.right - frame.left, kScreens.at(dpi).cx);
+        EXPECT_LE(frame.bottom - frame.top, kScreens.at(dpi).cy);
+        EXPECT_TRUE(Inside(frame, screen));
+    }
     // Texts on the pages are in the 8-point dialog font, the others in 11 pixels.
     const int dialogFont = MulDiv(8, dpi, 72);
     const int buttonFont = MulDiv(11, dpi, 96);
@@ -76,11 +85,11 @@ std::string ExpectFits(const NerolithProcess& program, int dpi) {
             continue;
         }
         const HWND parent = GetParent(control);
+        RECT client{};
         const std::string place =
             std::to_string(GetDlgCtrlID(control)) + " " + Describe(RectIn(control, parent));
         rectangles += place;
         SCOPED_TRACE(place);
-        RECT client{};
         GetClientRect(parent, &client);
         EXPECT_TRUE(Inside(RectIn(control, parent), client));
         GetClientRect(control, &client);
@@ -99,15 +108,44 @@ std::string ExpectFits(const NerolithProcess& program, int dpi) {
     return rectangles;
 }
 
+int Width(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect.right - rect.left;
+}
+
 using LayoutTest = NerolithTest;
 
-// At 96 DPI as it always was; moved from there to a 150 % monitor, laid out anew in the
-// suggested rectangle. (Wine draws the frame at the prefix's scale: only 96 DPI is left.)
+// At its smallest size as it always was; at 1.6 times that size, or the screen's, the result
+// boxes at least 1.5 times as wide; maximized. At 96 DPI also moved from there to a 150 %
+// monitor, laid out anew in the suggested rectangle. (Wine draws the frame at the prefix's
+// scale: only 96 DPI is left.)
 TEST_F(LayoutTest, FitsAtThePrefixScale) {
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     const std::string rectangles = ExpectFits(program, dpi);
+    std::vector<int> smallest;
+    for (const PageRow& page : kPageTable) {
+        smallest.push_back(Width(program.Control(page.resultBox)));
+    }
+    const RECT frame = RectIn(program.MainWindow(), nullptr);
+    const SIZE larger = {
+        std::min<LONG>(MulDiv(frame.right - frame.left, 16, 10), kScreens.at(dpi).cx),
+        std::min<LONG>(MulDiv(frame.bottom - frame.top, 16, 10), kScreens.at(dpi).cy)};
+    SetWindowPos(program.MainWindow(), nullptr, 0, 0, larger.cx, larger.cy, SWP_NOZORDER);
+    for (const int show : {SW_SHOWNORMAL, SW_MAXIMIZE}) {
+        ShowWindow(program.MainWindow(), show);
+        SCOPED_TRACE(IsZoomed(program.MainWindow()) ? "maximized" : "1.6 times");
+        ExpectFits(program, dpi);
+        for (size_t page = 0; page < kPageCount; ++page) {
+            EXPECT_GE(Width(program.Control(kPageTable[page].resultBox)) * 2, smallest[page] * 3);
+        }
+    }
+    ShowWindow(program.MainWindow(), SW_RESTORE);
+    SetWindowPos(program.MainWindow(), nullptr, frame.left, frame.top, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOZORDER);
+    EXPECT_EQ(ExpectFits(program, dpi), rectangles) << "the smallest size again";
     if (dpi == 96) {
         EXPECT_EQ(rectangles, kAt96);
         const RECT suggested{20, 10, 20 + 882, 10 + 608};

@@ -4,23 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "PageTable.h"
 #include "ProgramDriver.h"
-#include "resource.h"
 
 namespace {
 
-struct Page {
-    int button;
-    const wchar_t* caption;
-    int firstBox, resultBox;
-    const wchar_t* pose;
-};
-
-constexpr Page kPages[] = {
-    {IDC_PAGE_EXPRESSION, L"Примеры", IDC_EXPRESSION_INPUT, IDC_EXPRESSION_RESULT, L"expression"},
-    {IDC_PAGE_MATRIX, L"Матрицы", IDC_MATRIX_A, IDC_MATRIX_RESULT, L"matrix"},
-    {IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDC_EQUATIONS_INPUT, IDC_EQUATIONS_RESULT,
-     L"equations"}};
+// The program's own table of pages, and their poses for the screenshots.
+constexpr const auto& kPages = kPageTable;
+constexpr const wchar_t* kPoses[] = {L"expression", L"matrix", L"equations"};
 
 // The chosen page alone is shown, its button alone checked, and the single tab names it.
 void ExpectShown(const NerolithProcess& program, size_t chosen) {
@@ -29,7 +20,7 @@ void ExpectShown(const NerolithProcess& program, size_t chosen) {
     for (size_t page = 0; page < std::size(kPages); ++page) {
         EXPECT_EQ(IsWindowVisible(GetParent(program.Control(kPages[page].firstBox))) != FALSE,
                   page == chosen);
-        EXPECT_EQ(program.IsChecked(kPages[page].button), page == chosen);
+        EXPECT_EQ(program.IsChecked(kPages[page].buttonId), page == chosen);
     }
 }
 
@@ -50,6 +41,9 @@ std::wstring AccessibleName(HWND control) {
     SysFreeString(name);
     return text;
 }
+
+const wchar_t* const kExponentHint = L"Показатель степени: целое число от 0 до 99";
+const wchar_t* const kFactorHint = L"Множитель: целое число от 0 до 99";
 
 using WindowTest = NerolithTest;
 
@@ -82,17 +76,20 @@ TEST_F(WindowTest, EachButtonShowsItsAnswer) {
                  L"Ответ:\r\nx = 2\r\ny = 1\r\n"}};
     for (const auto& [page, box, input, button, result] : rows) {
         SCOPED_TRACE(testing::Message() << "button " << button);
-        program.Click(kPages[page].button);
+        program.Click(kPages[page].buttonId);
         ExpectShown(program, page);
         program.SetText(box, input);
         program.Click(button);
         EXPECT_EQ(program.Text(kPages[page].resultBox), result);
         EXPECT_EQ(program.Text(box), input);
     }
-    for (const Page& page : kPages) {  // for the screenshots: each page with its last answer
-        program.Click(page.button);
-        Pose(page.pose);
+    for (size_t page = 0; page < kPageCount; ++page) {  // each page with its last answer
+        program.Click(kPages[page].buttonId);
+        Pose(kPoses[page]);
     }
+    program.Click(kPages[1].buttonId);
+    ShowWindow(program.MainWindow(), SW_MAXIMIZE);
+    Pose(L"matrix-maximized");
     EXPECT_EQ(program.Text(IDC_MATRIX_A), a) << "kept while other pages were shown";
 }
 
@@ -101,8 +98,8 @@ TEST_F(WindowTest, EachButtonShowsItsAnswer) {
 TEST_F(WindowTest, TabGoesThroughEachPageInReadingOrder) {
     const std::vector<std::wstring> orders[] = {
         {L"Исходные данные:", L"Решить", L"Результат:", L"Примеры", L"Исходные данные:"},
-        {L"Матрица A:", L"Матрица B:", L"Определитель A", L"A+B", L"A^", L"Показатель степени",
-         L"A-B", L"A*", L"Множитель", L"A*B", L"Транспонировать A", L"Результат:", L"Матрицы",
+        {L"Матрица A:", L"Матрица B:", L"Определитель A", L"A+B", L"A^", kExponentHint, L"A-B",
+         L"A*", kFactorHint, L"A*B", L"Транспонировать A", L"Результат:", L"Матрицы",
          L"Матрица A:"},
         {L"Исходные данные:", L"Решить", L"Методом Крамера", L"Результат:", L"Сист. уравнений",
          L"Исходные данные:"}};
@@ -155,7 +152,7 @@ TEST_F(WindowTest, KeysInTheBoxes) {
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "box " << row.box << ", key " << row.chord.back());
         const int resultBox = kPages[row.page].resultBox;
-        program.Click(kPages[row.page].button);
+        program.Click(kPages[row.page].buttonId);
         program.SetText(row.box, before);
         program.SetText(resultBox, L"");
         const HWND box = program.Control(row.box);
@@ -167,7 +164,66 @@ TEST_F(WindowTest, KeysInTheBoxes) {
         const auto texts = [&] { return program.Text(row.box) + L"|" + program.Text(resultBox); };
         WaitFor([&] { return texts() == row.boxAfter + L"|" + row.resultAfter; }, 2s);
         EXPECT_EQ(texts(), row.boxAfter + L"|" + row.resultAfter);
+        EXPECT_EQ(program.Focus(), box) << "the focus stays";
         EXPECT_TRUE(IsWindowVisible(GetParent(box))) << "the page stays";
+    }
+}
+
+// A refused character comes selected in the box it came from, which takes the focus.
+TEST_F(WindowTest, RefusedCharacterIsSelectedInItsBox) {
+    const struct {
+        size_t page;
+        int box;
+        std::wstring text;
+        int button;
+        wchar_t refused;
+        int at;
+    } rows[] = {
+        {0, IDC_EXPRESSION_INPUT, L"12 +3", IDC_EXPRESSION_SOLVE, L' ', 2},
+        {0, IDC_EXPRESSION_INPUT, L"12+\t3", IDC_EXPRESSION_SOLVE, L'\t', 3},
+        {0, IDC_EXPRESSION_INPUT, L"2*х", IDC_EXPRESSION_SOLVE, L'х', 2},
+        {1, IDC_MATRIX_B, L"1 2\r\n3 х", IDC_MATRIX_SUM, L'х', 7},
+        {1, IDC_MATRIX_A, L"1 2\r\n3\t4", IDC_MATRIX_TRANSPOSE, L'\t', 6},
+        {2, IDC_EQUATIONS_INPUT, L"x=1\r\nx+y= 2", IDC_EQUATIONS_SOLVE, L' ', 9},
+        {2, IDC_EQUATIONS_INPUT, L"x=1\r\n\ty=2", IDC_EQUATIONS_SOLVE, L'\t', 5},
+        {2, IDC_EQUATIONS_INPUT, L"2х=1", IDC_EQUATIONS_SOLVE, L'х', 1},
+    };
+    program.SetText(IDC_MATRIX_A, L"1 2\r\n3 4");
+    for (const auto& [page, box, text, button, refused, at] : rows) {
+        SCOPED_TRACE(testing::Message() << "box " << box << ", character " << int{refused});
+        program.Click(kPages[page].buttonId);
+        program.SetText(box, text);
+        program.Click(button);
+        EXPECT_EQ(program.Text(kPages[page].resultBox),
+                  L"Недопустимый символ: " + std::wstring(1, refused));
+        EXPECT_EQ(SendMessageW(program.Control(box), EM_GETSEL, 0, 0), MAKELRESULT(at, at + 1));
+        EXPECT_EQ(program.Focus(), program.Control(box));
+    }
+}
+
+// The mouse resting on the exponent or the factor box shows its hint.
+TEST_F(WindowTest, ExponentAndFactorBoxesShowHints) {
+    program.Click(IDC_PAGE_MATRIX);
+    for (const auto& [box, hint] : {std::pair{IDC_MATRIX_EXPONENT, kExponentHint},
+                                    std::pair{IDC_MATRIX_FACTOR, kFactorHint}}) {
+        RECT rect{};
+        GetWindowRect(program.Control(box), &rect);
+        INPUT move{};
+        move.type = INPUT_MOUSE;
+        move.mi = {MulDiv(rect.left + 4, 65536, GetSystemMetrics(SM_CXSCREEN)),
+                   MulDiv(rect.top + 4, 65536, GetSystemMetrics(SM_CYSCREEN)),
+                   0,
+                   MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+                   0,
+                   0};
+        SendInput(1, &move, sizeof(move));
+        EXPECT_TRUE(WaitFor(
+            [&] {
+                const HWND tip = program.WaitForShown(nullptr, 0ms, TOOLTIPS_CLASSW);
+                return tip != nullptr && TextOf(tip) == hint;
+            },
+            5s))
+            << box;
     }
 }
 
