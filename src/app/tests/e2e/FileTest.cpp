@@ -84,14 +84,14 @@ TEST_F(FileTest, OpensEachEncodingWholeAsOneEditOrSaysWhyNot) {
         std::wstring text;                 // the box's text, or the reason it is refused
         bool opens = true;
     } rows[] = {
+        {IDC_PAGE_EXPRESSION, IDC_EXPRESSION_INPUT, L"missing.txt", {}, L"файл не найден", false},
         {IDC_PAGE_EXPRESSION, IDC_EXPRESSION_INPUT, L"bom.txt", "\xEF\xBB\xBF\x32*(3-1)\n",
          L"2*(3-1)"},
-        {IDC_PAGE_EQUATIONS, IDC_EQUATIONS_INPUT, L"Система.txt", "x+\xD1\x83=1\nx-y=2\n",
+        {IDC_PAGE_EQUATIONS, IDC_EQUATIONS_INPUT, L"system.txt", "x+\xD1\x83=1\nx-y=2\n",
          L"x+у=1\r\nx-y=2"},
         {IDC_PAGE_MATRIX, IDC_MATRIX_B, L"utf16.txt", utf16, L"1\r\nЖ"},
         {IDC_PAGE_MATRIX, IDC_MATRIX_A, L"1251.txt", "\xC6\r3", L"Ж\r\n3"},
         {IDC_PAGE_EQUATIONS, IDC_EQUATIONS_INPUT, L"big.txt", lines, bigText},
-        {IDC_PAGE_EXPRESSION, IDC_EXPRESSION_INPUT, L"missing.txt", {}, L"файл не найден", false},
         {IDC_PAGE_MATRIX, IDC_MATRIX_A, L"2mb.txt", std::string(2 << 20, '1'), L"файл больше 1 МБ",
          false},
         {IDC_PAGE_EQUATIONS, IDC_EQUATIONS_INPUT, L"zero.txt", zero,
@@ -140,7 +140,7 @@ TEST_F(FileTest, SavesTheResultWholeOrLeavesTheOldFileAsItWas) {
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(row.then));
         SetUp();
-        const fs::path path = Write(L"Решение.txt", row.old);
+        const fs::path path = Write(L"result.txt", row.old);
         if (row.then == Then::ReadOnly) {
             SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
         }
@@ -165,7 +165,7 @@ TEST_F(FileTest, SavesTheResultWholeOrLeavesTheOldFileAsItWas) {
 
 // A real WM_DROPFILES with two files: the first opens, and a note says so.
 TEST_F(FileTest, ADroppedFileOpensTheFirstOfSeveral) {
-    const fs::path first = Write(L"первый.txt", "1+1"), second = Write(L"b.txt", "2+2");
+    const fs::path first = Write(L"first.txt", "1+1"), second = Write(L"b.txt", "2+2");
     const std::wstring names = first.wstring() + L'\0' + second.wstring() + L'\0' + L'\0';
     const DROPFILES header{sizeof(DROPFILES), {}, FALSE, TRUE};
     std::string block(reinterpret_cast<const char*>(&header), sizeof(header));
