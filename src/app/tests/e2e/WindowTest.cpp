@@ -240,7 +240,8 @@ void PressInTurn(const std::vector<WORD>& keys) {
 TEST_F(WindowTest, ExitInTheMenuEndsTheProgramWithCodeZero) {
     PressInTurn({VK_F10});
     PressKeys({}, L"ф");
-    ASSERT_TRUE(WaitFor([&] { return FindWindowW(L"#32768", nullptr) != nullptr; }, 5s));
+    ASSERT_TRUE(
+        WaitFor([] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; }, 5s));
     Pose(L"menu");
     PressKeys({}, L"в");
     DWORD code = STILL_ACTIVE;
