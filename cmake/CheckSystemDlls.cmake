@@ -1,7 +1,7 @@
 # Fails unless every DLL that PROGRAM imports is one of Windows' own.
 # Usage: cmake -DOBJDUMP=objdump -DPROGRAM=nerolith.exe -P CheckSystemDlls.cmake
 cmake_minimum_required(VERSION 3.25)
-set(system_dlls KERNEL32.dll USER32.dll GDI32.dll COMCTL32.dll SHELL32.dll msvcrt.dll
+set(system_dlls KERNEL32.dll USER32.dll GDI32.dll COMCTL32.dll COMDLG32.dll SHELL32.dll msvcrt.dll
     ADVAPI32.dll)
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
 if(failed)

@@ -29,3 +29,8 @@ if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
     grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' >> /etc/locale.gen
     locale-gen
 fi
+
+# The file tests run as an ordinary user: Wine run as root ignores file rights.
+if ! id nerolith >/dev/null 2>&1; then
+    useradd --create-home --shell /usr/sbin/nologin nerolith
+fi

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Screenshots of nerolith.exe under Wine on a virtual X display: the three pages with a result
-# in each, the About box and the two help error boxes, at 100 % display scale (LogPixels 96) to
-# docs/screenshots/NAME.png and at 150 % (LogPixels 144) to docs/screenshots/NAME-150.png; and
-# the matrix page maximized on a 1280 x 720 desktop at 100 %.
+# in each, the About box, the two help error boxes, the menu "Файл" open and a file refused, at
+# 100 % display scale (LogPixels 96) to docs/screenshots/NAME.png and at 150 % (LogPixels 144) to
+# docs/screenshots/NAME-150.png; and the matrix page maximized on a 1280 x 720 desktop at 100 %.
 # Needs: the MinGW-w64 cross compiler, wine, xvfb (xvfb-run, xauth), imagemagick, fonts-wine.
 # Usage: scripts/screenshots.sh   (builds the Windows preset's nerolith.exe and its end-to-end
 # tests, which pose the program: NEROLITH_POSE=NAME stops a test where the program shows NAME)
@@ -38,7 +38,8 @@ for scale in "96  800x600" "144 -150 1200x900"; do
     # Each pose and the test that reaches it.
     for pose in "expression:WindowTest.EachButton*" "matrix:WindowTest.EachButton*" \
         "equations:WindowTest.EachButton*" "about:WindowTest.AboutBox*" "help-error:HelpTest.*" \
-        "help-no-program:HelpTest.*" "matrix-maximized:WindowTest.EachButton*"; do
+        "help-no-program:HelpTest.*" "matrix-maximized:WindowTest.EachButton*" \
+        "menu:WindowTest.ExitInTheMenu*" "file-error:FileTest.Opens*"; do
         name=${pose%%:*}
         screen=$desktop
         if [ "$name" = matrix-maximized ]; then

@@ -46,10 +46,6 @@ bool FileOpensForReading(const wchar_t* path) {
     return true;
 }
 
-void ShowError(HWND owner, const wchar_t* text) {
-    MessageBoxW(owner, text, L"Ошибка", MB_ICONHAND | MB_OK);
-}
-
 void OnAboutCommand(HWND dialog, int id, HWND, UINT) {
     // Escape (IDCANCEL) closes the box as OK does.
     if (id == IDC_ABOUT_OK || id == IDCANCEL) {
@@ -126,6 +122,10 @@ void HelpCommand(HWND window) {
                   L"Не удалось открыть файл справки: в системе нет программы для просмотра "
                   L"файлов .htm.");
     }
+}
+
+void ShowError(HWND owner, const wchar_t* text) {
+    MessageBoxW(owner, text, L"Ошибка", MB_ICONHAND | MB_OK);
 }
 
 void ShowAboutBox(HWND owner) {

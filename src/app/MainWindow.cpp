@@ -4,6 +4,7 @@
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 #include <windowsx.h>
 // clang-format on
 
@@ -284,6 +285,7 @@ void CreatePages(HWND window) {
         if (i != Shell.currentPage) {
             ShowWindow(Shell.pages[i], SW_HIDE);
         }
+        Shell.inputBox[i] = kPageTable[i].firstBox;
     }
 }
 
@@ -301,6 +303,7 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT) {
     CreatePages(window);
     SetFonts(window);
     LayOut(window, Shell.dpi);
+    DragAcceptFiles(window, TRUE);
     return TRUE;
 }
 
@@ -359,6 +362,12 @@ void OnCommand(HWND window, int id, HWND control, UINT code) {
         case IDM_ABOUT:
             ShowAboutBox(window);
             return;
+        case IDM_OPEN:
+            OpenCommand(window);
+            return;
+        case IDM_SAVE_RESULT:
+            SaveResultCommand(window);
+            return;
         case IDM_SOLVE:
             PressSolveButton();
             return;
@@ -376,6 +385,18 @@ void OnCommand(HWND window, int id, HWND control, UINT code) {
     if (page != kPageTable.end() && (code == BN_CLICKED || code == kFromAccelerator)) {
         ShowPage(window, static_cast<size_t>(page - kPageTable.begin()));
     }
+}
+
+// "Сохранить результат..." is greyed while the result box is empty.
+void OnInitMenuPopup(HWND, HMENU menu, UINT, BOOL systemMenu) {
+    if (!systemMenu) {
+        const bool empty = GetWindowTextLengthW(CurrentPageBoxes().result) == 0;
+        EnableMenuItem(menu, IDM_SAVE_RESULT, MF_BYCOMMAND | (empty ? MF_GRAYED : MF_ENABLED));
+    }
+}
+
+void OnDropFiles(HWND window, HDROP drop) {
+    OpenDroppedFile(window, drop);
 }
 
 void OnDpiChanged(HWND window, UINT dpi, const RECT* suggested) {
@@ -403,6 +424,12 @@ void OnGetMinMaxInfo(HWND, LPMINMAXINFO limits) {
 }
 
 }  // namespace
+
+PageBoxes CurrentPageBoxes() {
+    const PageRow& row = kPageTable[Shell.currentPage];
+    return {GetDlgItem(CurrentPage(), Shell.inputBox[Shell.currentPage]),
+            GetDlgItem(CurrentPage(), row.resultBox), row.resultFile};
+}
 
 bool TabAcrossPageEdge(const MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) {
@@ -465,6 +492,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         HANDLE_MSG(window, WM_DESTROY, OnDestroy);
         HANDLE_MSG(window, WM_ACTIVATE, OnActivate);
         HANDLE_MSG(window, WM_COMMAND, OnCommand);
+        HANDLE_MSG(window, WM_INITMENUPOPUP, OnInitMenuPopup);
+        HANDLE_MSG(window, WM_DROPFILES, OnDropFiles);
         HANDLE_MSG(window, WM_SIZE, OnSize);
         HANDLE_MSG(window, WM_GETMINMAXINFO, OnGetMinMaxInfo);
         HANDLE_MSG(window, WM_TIMER, OnPageWorkTimer);

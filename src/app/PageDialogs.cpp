@@ -15,15 +15,12 @@
 #include "MatrixPage.h"
 #include "resource.h"
 #include "ShellState.h"
+#include "TextFile.h"
 
 namespace {
 
 std::u16string ReadBoxText(HWND page, int boxId) {
-    const HWND box = GetDlgItem(page, boxId);
-    const int length = GetWindowTextLengthW(box);
-    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(box, buffer.data(), length + 1);
-    return std::u16string(buffer.begin(), buffer.begin() + copied);
+    return TextOfBox(GetDlgItem(page, boxId));
 }
 
 void WriteBoxText(HWND page, int boxId, const std::u16string& text) {
@@ -50,6 +47,11 @@ constexpr std::array<MatrixButton, 7> kMatrixButtons = {{
 constexpr int kMatrixInputBoxes[] = {IDC_MATRIX_A, IDC_MATRIX_B};
 
 void OnPageCommand(HWND page, int id, HWND, UINT code) {
+    if (code == EN_SETFOCUS &&
+        std::ranges::find(kMatrixInputBoxes, id) != std::end(kMatrixInputBoxes)) {
+        Shell.inputBox[Shell.currentPage] = id;  // "Открыть..." fills the box used last
+        return;
+    }
     if (code != BN_CLICKED) {
         return;
     }
@@ -79,6 +81,10 @@ void OnPageCommand(HWND page, int id, HWND, UINT code) {
 // holds them.
 constexpr int kTwoDigitBoxes[] = {IDC_MATRIX_EXPONENT, IDC_MATRIX_FACTOR};
 constexpr int kCheckedAtStart[] = {IDC_EQUATIONS_CRAMER};
+// The boxes a user types or opens a file into take the longest text a file gives, so that a
+// pasted text is not cut short either.
+constexpr int kFileInputBoxes[] = {IDC_EXPRESSION_INPUT, IDC_MATRIX_A, IDC_MATRIX_B,
+                                   IDC_EQUATIONS_INPUT};
 
 // A box whose label is hidden shows the label's text as a hint while the mouse rests on it;
 // screen readers read the label as its name.
@@ -122,6 +128,9 @@ BOOL OnPageInit(HWND page, HWND, LPARAM row) {
     for (const int box : kTwoDigitBoxes) {
         SendDlgItemMessageW(page, box, EM_LIMITTEXT, 2, 0);
     }
+    for (const int box : kFileInputBoxes) {
+        SendDlgItemMessageW(page, box, EM_SETLIMITTEXT, kMaxBoxTextLength, 0);
+    }
     for (const int button : kCheckedAtStart) {
         CheckDlgButton(page, button, BST_CHECKED);
     }
@@ -141,6 +150,13 @@ void ShowAnswer(HWND page, int resultBox, const PageAnswer& answer,
         Edit_SetSel(box, start, start + static_cast<int>(answer.refused.length));
         Edit_ScrollCaret(box);
     }
+}
+
+std::u16string TextOfBox(HWND box) {
+    const int length = GetWindowTextLengthW(box);
+    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(box, buffer.data(), length + 1);
+    return std::u16string(buffer.begin(), buffer.begin() + copied);
 }
 
 bool IsEditBox(HWND window) {

@@ -22,8 +22,9 @@ struct PageRow {
     int buttonId;
     const wchar_t* caption;  // the button's text and the tab's caption
     int dialogTemplate;
-    int firstBox;
+    int firstBox;  // where "Открыть..." puts a file's text, until the matrix page's B is used
     int resultBox;
+    const wchar_t* resultFile;  // the name "Сохранить результат..." suggests
     // On a page with one input box: "Решить", which Ctrl+Enter presses too, and the page's
     // answer to the box's text. 0 and none on the matrix page, whose buttons are its own.
     int solveButton;
@@ -49,11 +50,11 @@ inline constexpr size_t kPageCount = 3;
 
 inline constexpr std::array<PageRow, kPageCount> kPageTable = {{
     {IDC_PAGE_EXPRESSION, L"Примеры", IDD_EXPRESSION_PAGE, IDC_EXPRESSION_INPUT,
-     IDC_EXPRESSION_RESULT, IDC_EXPRESSION_SOLVE, ExpressionPageAnswer, kExpressionGrowing,
-     kExpressionColumns, kNoBands},
-    {IDC_PAGE_MATRIX, L"Матрицы", IDD_MATRIX_PAGE, IDC_MATRIX_A, IDC_MATRIX_RESULT, 0, nullptr,
-     kMatrixGrowing, kMatrixColumns, kMatrixRows},
+     IDC_EXPRESSION_RESULT, L"Значение выражения.txt", IDC_EXPRESSION_SOLVE, ExpressionPageAnswer,
+     kExpressionGrowing, kExpressionColumns, kNoBands},
+    {IDC_PAGE_MATRIX, L"Матрицы", IDD_MATRIX_PAGE, IDC_MATRIX_A, IDC_MATRIX_RESULT,
+     L"Результат с матрицами.txt", 0, nullptr, kMatrixGrowing, kMatrixColumns, kMatrixRows},
     {IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDD_EQUATIONS_PAGE, IDC_EQUATIONS_INPUT,
-     IDC_EQUATIONS_RESULT, IDC_EQUATIONS_SOLVE, EquationsPageAnswer, kEquationsGrowing,
-     kEquationsColumns, kEquationsRows},
+     IDC_EQUATIONS_RESULT, L"Решение системы.txt", IDC_EQUATIONS_SOLVE, EquationsPageAnswer,
+     kEquationsGrowing, kEquationsColumns, kEquationsRows},
 }};

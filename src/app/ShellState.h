@@ -52,6 +52,7 @@ struct ShellState {
     std::array<PagePlan, kPageCount> pagePlans;
     std::array<HWND, kPageCount> focusInPage{};  // where the focus was when each page was left
     size_t currentPage = 0;
+    std::array<int, kPageCount> inputBox{};  // the box a file opens into, on each page
     HWND focusBeforeDeactivation = nullptr;
     UINT templateDpi = 96;  // the DPI the system placed the pages' controls for
     UINT dpi = 96;          // the DPI the window is laid out for
@@ -74,7 +75,17 @@ bool IsOfClass(HWND window, const wchar_t* className);
 // from there into the page again; whether `message` was such a key.
 bool TabAcrossPageEdge(const MSG& message);
 
+// The page shown: the box a file opens into, and its result box with the name suggested for
+// its file.
+struct PageBoxes {
+    HWND input;
+    HWND result;
+    const wchar_t* resultFile;
+};
+PageBoxes CurrentPageBoxes();
+
 // PageDialogs.cpp
+std::u16string TextOfBox(HWND box);
 // The procedure of every page; its creation parameter is the page's row in kPageTable.
 INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 bool IsEditBox(HWND window);
@@ -102,3 +113,11 @@ bool SetPageWorkCursor(HWND page, HWND under);
 // HelpAndAbout.cpp
 void HelpCommand(HWND window);
 void ShowAboutBox(HWND owner);
+// A message box with the caption "Ошибка".
+void ShowError(HWND owner, const wchar_t* text);
+
+// FileCommands.cpp
+void OpenCommand(HWND window);
+void SaveResultCommand(HWND window);
+// Opens the first file dropped on the window.
+void OpenDroppedFile(HWND window, HDROP drop);

@@ -52,6 +52,8 @@
 // Menu commands
 #define IDM_EXIT 40001
 #define IDM_HELP 40002
+#define IDM_OPEN 40003
+#define IDM_SAVE_RESULT 40004
 #define IDM_ABOUT 40007
 
 // Keyboard commands

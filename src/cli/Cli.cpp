@@ -1,13 +1,15 @@
 #include "Cli.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <functional>
-#include <iterator>
+#include <utility>
 
 #include "EquationsPage.h"
 #include "ExpressionPage.h"
 #include "MatrixPage.h"
+#include "TextFile.h"
 #include "Utf8.h"
 
 namespace {
@@ -93,46 +95,35 @@ void PrintHelp(std::ostream& out) {
         out << "  " << command.name << ' ' << Say(command.synopsis) << '\n';
     }
     out << Say(
-        "\nФАЙЛ \"-\" — стандартный ввод. Строки матрицы и уравнения разделяются переводом строки "
-        "(LF или CR LF);\nодин перевод строки в самом конце файла не считается.\n"
+        "\nФАЙЛ \"-\" — стандартный ввод: текст в UTF-8, UTF-16 с меткой BOM или Windows-1251, не "
+        "больше 1 МБ.\nСтроки матрицы и уравнения разделяются переводом строки (LF, CR или CR LF); "
+        "один перевод\nстроки в самом конце файла не считается.\n"
         "Код возврата: 0 — напечатан результат, 1 — напечатано сообщение об ошибке во входных "
-        "данных\nили в вычислении, 2 — неверный вызов.\n");
+        "данных\nили в вычислении, 2 — неверный вызов или файл не прочитан.\n");
 }
 
-// The text is the program's own; the argument, the user's, is printed as given.
-int UsageError(std::ostream& err, const std::string& cp1251Text, const std::string& argument = {}) {
-    err << Say(cp1251Text) << argument << '\n' << Say("Подробнее: nerolith-cli --help") << '\n';
+int UsageError(std::ostream& err, const std::string& utf8Text) {
+    err << utf8Text << '\n' << Say("Подробнее: nerolith-cli --help") << '\n';
     return kUsageError;
 }
 
-// A file's text as a box would hold it: LF alone becomes CR LF, and the one line break that
-// ends a file by convention is dropped.
-std::u16string BoxTextOfFile(const std::string& bytes) {
-    std::string text;
-    text.reserve(bytes.size() + bytes.size() / 8);
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) {
-            text += '\r';
-        }
-        text += bytes[i];
-    }
-    if (text.ends_with("\r\n")) {
-        text.resize(text.size() - 2);
-    }
-    return Utf8ToUtf16(text);
-}
-
-bool ReadFile(const std::string& name, std::istream& in, std::string& bytes) {
+// The file's bytes, at most one more than the largest file that opens (- reads standard input).
+FileFault ReadFileBytes(const std::string& name, std::istream& in, std::string& bytes) {
     std::ifstream file;
     if (name != "-") {
+        errno = 0;
         file.open(name, std::ios::binary);
         if (!file) {
-            return false;
+            return errno == ENOENT   ? FileFault::NotFound
+                   : errno == EACCES ? FileFault::NoRights
+                                     : FileFault::Failed;
         }
     }
     std::istream& source = name == "-" ? in : file;
-    bytes.assign(std::istreambuf_iterator<char>(source), std::istreambuf_iterator<char>());
-    return !source.bad();
+    bytes.resize(kMaxTextFileBytes + 1);
+    source.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(source.gcount()));
+    return source.bad() ? FileFault::Failed : FileFault::None;
 }
 
 void PrintAnswer(std::ostream& out, const PageAnswer& answer) {
@@ -159,16 +150,16 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         return kPrinted;
     }
     if (arguments.empty()) {
-        return UsageError(err, "Не указана команда.");
+        return UsageError(err, Say("Не указана команда."));
     }
     const auto& commands = Commands();
     const auto command = std::find_if(commands.begin(), commands.end(),
                                       [&](const Command& c) { return arguments[0] == c.name; });
     if (command == commands.end()) {
-        return UsageError(err, "Неизвестная команда: ", arguments[0]);
+        return UsageError(err, Say("Неизвестная команда: ") + arguments[0]);
     }
     if (arguments.size() - 1 != command->arguments.size()) {
-        return UsageError(err, "Неверное число аргументов команды: ", command->name);
+        return UsageError(err, Say("Неверное число аргументов команды: ") + command->name);
     }
     Inputs inputs;
     for (size_t i = 0; i < command->arguments.size(); ++i) {
@@ -181,15 +172,21 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
                 inputs.push_back(Utf8ToUtf16(argument));
                 if (inputs.back().size() > 2) {
                     return UsageError(
-                        err, "Поле показателя и множителя вмещает не более 2 символов: ", argument);
+                        err, Say("Поле показателя и множителя вмещает не более 2 символов: ") +
+                                 argument);
                 }
                 break;
             case Argument::File: {
                 std::string bytes;
-                if (!ReadFile(argument, in, bytes)) {
-                    return UsageError(err, "Не удаётся прочитать файл: ", argument);
+                const FileFault unread = ReadFileBytes(argument, in, bytes);
+                BoxTextOfFile file =
+                    unread == FileFault::None ? ReadTextFile(bytes) : BoxTextOfFile{{}, unread};
+                if (file.fault != FileFault::None) {
+                    return UsageError(
+                        err, Utf16ToUtf8(
+                                 FileMessage(FileAction::Open, Utf8ToUtf16(argument), file.fault)));
                 }
-                inputs.push_back(BoxTextOfFile(bytes));
+                inputs.push_back(std::move(file.text));
                 break;
             }
         }

@@ -87,3 +87,14 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     }
     return out;
 }
+
+bool IsWellFormedUtf8(std::string_view text) {
+    for (size_t i = 0; i < text.size();) {
+        const size_t start = i;
+        // U+FFFD itself is well-formed; any other replacement stands for a malformed sequence.
+        if (DecodeOne(text, i) == kReplacement && text.substr(start, i - start) != "\xEF\xBF\xBD") {
+            return false;
+        }
+    }
+    return true;
+}

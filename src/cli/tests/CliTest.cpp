@@ -13,7 +13,7 @@ std::string Utf8(const char8_t* text) {
     return reinterpret_cast<const char*>(text);
 }
 
-// One row per command, exit status and usage error; a file's last line break is dropped.
+// One row per command, exit status and usage error; files read as the window reads them.
 TEST(Cli, PrintsTheAnswerOfEachCommand) {
     const std::string square =
         (std::filesystem::temp_directory_path() / "nerolith-cli.txt").string();
@@ -35,7 +35,13 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
         {{"sum", "a"}, "", Utf8(u8"Неизвестная команда: sum"), 2},
         {{"mul", square}, "", Utf8(u8"Неверное число аргументов команды: mul"), 2},
         {{"pow", square, "100"}, "", Utf8(u8"не более 2 символов: 100"), 2},
-        {{"add", square, square + ".missing"}, "", square + ".missing", 2},
+        {{"add", square, square + ".missing"},
+         "",
+         Utf8(u8"«") + square + Utf8(u8".missing»: файл не найден."),
+         2},
+        {{"det", "-"}, std::string("\xFF\xFE\x35\0\n\0", 6), "5\n", 0},
+        {{"det", "-"}, "1 \xC6", Utf8(u8"Недопустимый символ: Ж\n"), 1},
+        {{"det", "-"}, std::string(1024 * 1024 + 1, '1'), Utf8(u8"файл больше 1 МБ."), 2},
     };
     for (const auto& [arguments, input, shown, status] : cases) {
         std::istringstream in(input);

@@ -17,6 +17,7 @@
 #include "EquationsPage.h"
 #include "ExpressionPage.h"
 #include "MatrixPage.h"
+#include "TextFile.h"
 #include "uMatrixes.h"
 #include "uPrimer.h"
 #include "uSLU.h"
@@ -139,6 +140,29 @@ TEST(Pages, ShowTheResultTheCheckMessageOrTheFault) {
     }
 }
 
+// A file's bytes, and the box's text they give or why they are refused.
+TEST(TextFile, DetectsTheEncodingMakesLineBreaksCrLfAndRefusesWhatIsNoText) {
+    const std::string big(kMaxTextFileBytes, 'a');
+    const std::tuple<std::string, std::u16string, FileFault> cases[] = {
+        {"a\rb\r\nc\n\n", u"a\r\nb\r\nc\r\n", FileFault::None},  // one last line break dropped
+        {Bytes(u8"Ответ: \uFFFD"), u"Ответ: \uFFFD", FileFault::None},
+        {std::string("\xFF\xFE\x41\0\x16\x04\x3D\xD8\x00\xDE", 10), u"AЖ\U0001F600",
+         FileFault::None},
+        {std::string("\xFE\xFF\0\x41\x04\x16\x04", 7), u"AЖ\xFFFD", FileFault::None},
+        {"\xD0\x9C\xC0", u"РњА", FileFault::None},  // not UTF-8: Windows-1251
+        {big, std::u16string(big.begin(), big.end()), FileFault::None},
+        {big + "a", u"", FileFault::TooLarge},
+        {std::string("\xFF\xFE\x31\0\0\0", 6), u"", FileFault::ZeroByte},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [bytes, text, fault] = cases[i];
+        const BoxTextOfFile read = ReadTextFile(bytes);
+        EXPECT_EQ(read.text, text) << "row " << i;
+        EXPECT_EQ(read.fault, fault) << "row " << i;
+    }
+    EXPECT_EQ(TextFileBytes(u"Ответ:\r\nx = 2\ny = 1\r"), Bytes(u8"Ответ:\r\nx = 2\r\ny = 1\r\n"));
+}
+
 // A refused character is found where it first stands in its box, as typed: a surrogate pair is
 // two units, and the matrix box's spaces count though its check never sees them.
 TEST(Pages, FindTheRefusedCharacterInItsBox) {
@@ -208,8 +232,8 @@ TEST(HelpFile, NamesEveryMessage) {
     const size_t table = help.find("<h2 id=\"messages\">");
     ASSERT_NE(table, std::string::npos);
     const std::span<const std::string_view> tables[] = {
-        kNumberMessages, kArithmeticFaultMessages, kExpressionMessages,
-        kMatrixMessages, kMatrixPageMessages,      kSystemMessages};
+        kNumberMessages,     kArithmeticFaultMessages, kExpressionMessages, kMatrixMessages,
+        kMatrixPageMessages, kSystemMessages,          kFileMessages};
     for (const std::span<const std::string_view> messages : tables) {
         for (const std::string_view message : messages) {
             const std::string utf8 = Utf16ToUtf8(FromCp1251(message));

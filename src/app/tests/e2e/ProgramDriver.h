@@ -89,8 +89,9 @@ inline void PressKeys(const std::vector<WORD>& chord, const std::wstring& text =
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-// The program under test, as Wine names it (Z:/work/...).
-inline const std::wstring kProgram = NEROLITH_PROGRAM;
+// The program under test, as Wine names it (Z:/work/...), or the copy NEROLITH_PROGRAM names.
+inline const wchar_t* const kCopy = _wgetenv(L"NEROLITH_PROGRAM");
+inline const std::wstring kProgram = kCopy != nullptr ? kCopy : NEROLITH_PROGRAM;
 
 // The folder of a path, through its last slash.
 inline std::wstring FolderPart(const std::wstring& path) {

@@ -220,8 +220,14 @@ void PressInTurn(const std::vector<WORD>& keys) {
     }
 }
 
+// F10, then the access keys of "Файл" and "Выход".
 TEST_F(WindowTest, ExitInTheMenuEndsTheProgramWithCodeZero) {
-    PressInTurn({VK_F10, VK_DOWN, VK_RETURN});
+    PressInTurn({VK_F10});
+    PressKeys({}, L"ф");
+    ASSERT_TRUE(
+        WaitFor([] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; }, 5s));
+    Pose(L"menu");
+    PressKeys({}, L"в");
     DWORD code = STILL_ACTIVE;
     WaitFor([&] { return GetExitCodeProcess(program.Process(), &code) && code != STILL_ACTIVE; },
             10s);
