@@ -152,33 +152,46 @@ std::string PadLeft(const std::string& text, int width) {
     return std::string(static_cast<size_t>(width - length + 1), ' ') + text;
 }
 
-void MatrixToText(const TwoDimDynA& matrix, std::string& text, int indent) {
-    std::vector<std::vector<std::string>> texts;
-    texts.reserve(matrix.size());
+std::vector<std::string> AlignedRows(const std::vector<std::vector<std::string>>& texts) {
     size_t firstWidth = 0;
     size_t width = 0;
-    for (const ArrayOfExtended& row : matrix) {
-        std::vector<std::string>& rowTexts = texts.emplace_back();
-        rowTexts.reserve(row.size());
-        for (const Extended value : row) {
-            const std::string& element = rowTexts.emplace_back(RealToText(value));
+    for (const std::vector<std::string>& row : texts) {
+        for (const std::string& element : row) {
             width = std::max(width, element.size());
         }
-        firstWidth = std::max(firstWidth, rowTexts.front().size());
+        firstWidth = std::max(firstWidth, row.front().size());
     }
-    const std::string lineBreak = "\r\n" + PadLeft("", indent - 1);
-    std::string written;
-    for (size_t r = 0; r < texts.size(); ++r) {
-        if (r > 0) {
-            written += lineBreak;
-        }
-        const std::vector<std::string>& row = texts[r];
+    std::vector<std::string> rows;
+    rows.reserve(texts.size());
+    for (const std::vector<std::string>& row : texts) {
+        std::string& written = rows.emplace_back();
         for (size_t c = 0; c < row.size(); ++c) {
             written += PadLeft(row[c], static_cast<int>(c == 0 ? firstWidth : width));
             if (c > 0 && c + 1 < row.size()) {
                 written += ' ';
             }
         }
+    }
+    return rows;
+}
+
+void MatrixToText(const TwoDimDynA& matrix, std::string& text, int indent) {
+    std::vector<std::vector<std::string>> texts;
+    texts.reserve(matrix.size());
+    for (const ArrayOfExtended& row : matrix) {
+        std::vector<std::string>& rowTexts = texts.emplace_back();
+        rowTexts.reserve(row.size());
+        for (const Extended value : row) {
+            rowTexts.push_back(RealToText(value));
+        }
+    }
+    const std::string lineBreak = "\r\n" + PadLeft("", indent - 1);
+    std::string written;
+    for (const std::string& row : AlignedRows(texts)) {
+        if (!written.empty()) {
+            written += lineBreak;
+        }
+        written += row;
     }
     text = std::move(written);
 }

@@ -1,0 +1,384 @@
+// Solving a system on its exact numbers by Gauss's method and by the matrix method, with the
+// step-by-step reports and the general solution.
+#include <algorithm>
+
+#include "ExactSystem.h"
+#include "uSLU.h"
+
+namespace {
+
+// Steps, and the inverse, are shown up to this many equations and unknowns.
+constexpr size_t kLargestShown = 10;
+
+std::string Line(const std::string& text, bool approximate) {
+    return text + (approximate ? " (приближённо)" : "") + "\r\n";
+}
+
+std::string Count(size_t n) {
+    return std::to_string(n);
+}
+
+// A matrix's lines in MatrixToText's layout; the columns from `bar` on stand after " |". A line
+// that holds a rounded number is marked.
+struct MatrixLines {
+    std::vector<std::string> lines;
+    std::vector<bool> approximate;
+};
+
+MatrixLines LayOut(const FractionMatrix& m, size_t bar) {
+    std::vector<std::vector<std::string>> left(m.size());
+    std::vector<std::vector<std::string>> right(m.size());
+    MatrixLines laid{{}, std::vector<bool>(m.size(), false)};
+    for (size_t i = 0; i < m.size(); ++i) {
+        for (size_t j = 0; j < m[i].size(); ++j) {
+            bool approximate = false;
+            (j < bar ? left : right)[i].push_back(FractionText(m[i][j], approximate));
+            laid.approximate[i] = laid.approximate[i] || approximate;
+        }
+    }
+    laid.lines = AlignedRows(left);
+    if (bar < m.front().size()) {
+        const std::vector<std::string> rightLines = AlignedRows(right);
+        for (size_t i = 0; i < m.size(); ++i) {
+            laid.lines[i] += " |" + rightLines[i];
+        }
+    }
+    return laid;
+}
+
+// The lines one under another.
+std::string Plain(const FractionMatrix& m, size_t bar) {
+    const MatrixLines laid = LayOut(m, bar);
+    std::string text;
+    for (size_t i = 0; i < laid.lines.size(); ++i) {
+        text += Line(laid.lines[i], laid.approximate[i]);
+    }
+    return text;
+}
+
+// "label( first line", the later lines under it, the last closed with " )", then an empty line.
+std::string Bracketed(const std::string& label, const FractionMatrix& m) {
+    const MatrixLines laid = LayOut(m, m.front().size());
+    std::string text;
+    for (size_t i = 0; i < laid.lines.size(); ++i) {
+        const bool last = i + 1 == laid.lines.size();
+        text += Line(
+            (i == 0 ? label : std::string(label.size(), ' ')) + laid.lines[i] + (last ? " )" : ""),
+            laid.approximate[i]);
+    }
+    return text + "\r\n";
+}
+
+FractionMatrix Column(const FractionMatrix& m, size_t column) {
+    FractionMatrix c;
+    for (const std::vector<Fraction>& row : m) {
+        c.push_back({row[column]});
+    }
+    return c;
+}
+
+// Row `target` minus `factor` times row `source`, in words; rows count from 1.
+std::string RowOperation(size_t target, size_t source, const Fraction& factor) {
+    bool approximate = false;
+    const std::string times =
+        abs(factor) == 1 ? "" : ", умноженную на " + FractionText(abs(factor), approximate);
+    return Line((factor > 0 ? "Из строки " + Count(target + 1) + " вычитаем строку "
+                            : "К строке " + Count(target + 1) + " прибавляем строку ") +
+                    Count(source + 1) + times + ".",
+                approximate);
+}
+
+// Row `target` -= factor * row `source`, from column `from` on.
+void SubtractRow(FractionMatrix& m, size_t target, size_t source, const Fraction& factor,
+                 size_t from) {
+    for (size_t j = from; j < m[target].size(); ++j) {
+        m[target][j] -= factor * m[source][j];
+    }
+}
+
+std::string NameList(const ArrayOfString& names, const std::vector<size_t>& columns) {
+    std::string list;
+    for (const size_t column : columns) {
+        list += (list.empty() ? "" : ", ") + names[column];
+    }
+    return list;
+}
+
+// Forward elimination column by column, the zero rows' verdict, then the back substitution, on
+// the augmented matrix. Fills the echelon form; false when the system has no solution.
+bool GaussSteps(FractionMatrix m, const ArrayOfString& names, std::string& report,
+                EchelonForm& form) {
+    const size_t unknowns = names.size();
+    std::vector<size_t> all(unknowns);
+    for (size_t j = 0; j < unknowns; ++j) {
+        all[j] = j;
+    }
+    report += "Расширенная матрица системы (столбцы " + NameList(names, all) +
+              " и свободные члены):\r\n" + Plain(m, unknowns) +
+              "\r\nПрямой ход: ниже ведущих элементов получаем нули.\r\n";
+    size_t step = 0;
+    size_t rank = 0;
+    for (size_t column = 0; column < unknowns && rank < m.size(); ++column) {
+        const std::string head = "\r\nШаг " + Count(++step) + ". Столбец " + names[column];
+        const auto pivotRow = std::find_if(m.begin() + static_cast<std::ptrdiff_t>(rank), m.end(),
+                                           [column](const auto& row) { return row[column] != 0; });
+        if (pivotRow == m.end()) {
+            report += head + ": в строке " + Count(rank + 1) +
+                      " и ниже только нули, ведущего элемента нет.\r\n";
+            continue;
+        }
+        const auto found = static_cast<size_t>(pivotRow - m.begin());
+        bool approximate = false;
+        const std::string pivotText = FractionText((*pivotRow)[column], approximate);
+        std::string operations;
+        if (found != rank) {
+            operations +=
+                "Меняем местами строки " + Count(rank + 1) + " и " + Count(found + 1) + ".\r\n";
+            std::swap(*pivotRow, m[rank]);
+        }
+        for (size_t i = rank + 1; i < m.size(); ++i) {
+            if (m[i][column] != 0) {
+                const Fraction factor = m[i][column] / m[rank][column];
+                operations += RowOperation(i, rank, factor);
+                SubtractRow(m, i, rank, factor, column);
+            }
+        }
+        report += Line(head + ", ведущий элемент " + pivotText + " в строке " + Count(found + 1) +
+                           (operations.empty() ? "; ниже него уже нули." : "."),
+                       approximate) +
+                  operations + (operations.empty() ? "" : Plain(m, unknowns));
+        form.pivotColumns.push_back(column);
+        ++rank;
+    }
+    std::vector<size_t> zeroRows;
+    for (size_t i = rank; i < m.size(); ++i) {
+        bool approximate = false;
+        const std::string freeTerm = FractionText(m[i].back(), approximate);
+        if (m[i].back() != 0) {
+            report +=
+                "\r\n" + Line("Строка " + Count(i + 1) + " означает равенство 0 = " + freeTerm +
+                                  ", которое неверно: система несовместна.",
+                              approximate);
+            return false;
+        }
+        zeroRows.push_back(i + 1);
+    }
+    if (!zeroRows.empty()) {
+        std::string list;
+        for (const size_t row : zeroRows) {
+            list += (list.empty() ? "" : ", ") + Count(row);
+        }
+        report += zeroRows.size() == 1
+                      ? "\r\nСтрока " + list + " означает 0 = 0, её отбрасываем.\r\n"
+                      : "\r\nСтроки " + list + " означают 0 = 0, их отбрасываем.\r\n";
+    }
+    m.resize(rank);
+    std::vector<size_t> freeColumns;
+    std::set_difference(all.begin(), all.end(), form.pivotColumns.begin(), form.pivotColumns.end(),
+                        std::back_inserter(freeColumns));
+    if (!freeColumns.empty()) {
+        report +=
+            "\r\nСвободные неизвестные (без ведущего элемента): " + NameList(names, freeColumns) +
+            ".\r\n";
+    }
+    std::string back;
+    for (size_t i = rank; i-- > 0;) {
+        const size_t column = form.pivotColumns[i];
+        std::string operations;
+        if (m[i][column] != 1) {
+            bool approximate = false;
+            operations += Line("Делим строку " + Count(i + 1) + " на " +
+                                   FractionText(m[i][column], approximate) + ".",
+                               approximate);
+            const Fraction pivot = m[i][column];
+            for (Fraction& x : m[i]) {
+                x /= pivot;
+            }
+        }
+        for (size_t k = 0; k < i; ++k) {
+            if (m[k][column] != 0) {
+                const Fraction factor = m[k][column];
+                operations += RowOperation(k, i, factor);
+                SubtractRow(m, k, i, factor, column);
+            }
+        }
+        if (!operations.empty()) {
+            back += "\r\nШаг " + Count(++step) + ". Столбец " + names[column] + ", строка " +
+                    Count(i + 1) + ".\r\n" + operations + Plain(m, unknowns);
+        }
+    }
+    if (!back.empty()) {
+        report +=
+            "\r\nОбратный ход: ведущие элементы делаем равными 1, выше них получаем "
+            "нули.\r\n" +
+            back;
+    }
+    form.rows = std::move(m);
+    return true;
+}
+
+// "Ответ:", then "Не имеет решения" without a form, or a line per unknown: a free one is any
+// number, any other is its constant and the free unknowns' terms.
+std::string AnswerBlock(const EchelonForm* form, const ArrayOfString& names) {
+    std::string block = "Ответ:\r\n";
+    if (form == nullptr) {
+        return block + "Не имеет решения\r\n";
+    }
+    const size_t unknowns = names.size();
+    std::vector<size_t> rowOf(unknowns, form->rows.size());
+    for (size_t i = 0; i < form->pivotColumns.size(); ++i) {
+        rowOf[form->pivotColumns[i]] = i;
+    }
+    for (size_t k = 0; k < unknowns; ++k) {
+        if (rowOf[k] == form->rows.size()) {
+            block += names[k] + " — любое число\r\n";
+            continue;
+        }
+        const std::vector<Fraction>& row = form->rows[rowOf[k]];
+        bool approximate = false;
+        std::string terms;
+        for (size_t j = 0; j < unknowns; ++j) {
+            if (rowOf[j] != form->rows.size() || row[j] == 0) {
+                continue;
+            }
+            const Fraction coefficient = -row[j];
+            const std::string sign =
+                coefficient < 0 ? (terms.empty() ? "-" : " - ") : (terms.empty() ? "" : " + ");
+            terms +=
+                sign +
+                (abs(coefficient) == 1 ? "" : FractionText(abs(coefficient), approximate) + "*") +
+                names[j];
+        }
+        std::string constant = FractionText(row.back(), approximate);
+        if (!terms.empty() && row.back() != 0) {
+            constant += terms.starts_with('-') ? " - " + terms.substr(1) : " + " + terms;
+        } else if (!terms.empty()) {
+            constant = terms;
+        }
+        block += Line(names[k] + " = " + constant, approximate);
+    }
+    return block;
+}
+
+// The inverse of a regular matrix by Gauss-Jordan elimination, and its determinant: the product
+// of the pivots, negated at each exchange of rows.
+FractionMatrix Inverse(FractionMatrix a, Fraction& determinant) {
+    const size_t n = a.size();
+    for (size_t i = 0; i < n; ++i) {
+        a[i].resize(2 * n, Fraction(0));
+        a[i][n + i] = 1;
+    }
+    determinant = 1;
+    for (size_t column = 0; column < n; ++column) {
+        const auto pivotRow = std::find_if(a.begin() + static_cast<std::ptrdiff_t>(column), a.end(),
+                                           [column](const auto& row) { return row[column] != 0; });
+        if (pivotRow != a.begin() + static_cast<std::ptrdiff_t>(column)) {
+            std::swap(*pivotRow, a[column]);
+            determinant = -determinant;
+        }
+        const Fraction pivot = a[column][column];
+        determinant *= pivot;
+        for (Fraction& x : a[column]) {
+            x /= pivot;
+        }
+        for (size_t k = 0; k < n; ++k) {
+            if (k != column && a[k][column] != 0) {
+                const Fraction factor = a[k][column];
+                SubtractRow(a, k, column, factor, column);
+            }
+        }
+    }
+    for (std::vector<Fraction>& row : a) {
+        row.erase(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(n));
+    }
+    return a;
+}
+
+FractionMatrix Product(const FractionMatrix& a, const FractionMatrix& b) {
+    FractionMatrix c(a.size(), std::vector<Fraction>(b.front().size(), Fraction(0)));
+    for (size_t i = 0; i < a.size(); ++i) {
+        for (size_t k = 0; k < b.size(); ++k) {
+            for (size_t j = 0; j < c[i].size(); ++j) {
+                c[i][j] += a[i][k] * b[k][j];
+            }
+        }
+    }
+    return c;
+}
+
+}  // namespace
+
+std::string SolveByGauss(const std::string& text, bool& isMessage) {
+    const SystemTerms system = ReadSystemTerms(text);
+    isMessage = true;
+    if (system.names.size() > kLargestSolvedOrder) {
+        return MessageText(kTooManyUnknowns) + Count(kLargestSolvedOrder);
+    }
+    if (system.freeTerms.size() > kLargestSolvedOrder) {
+        return MessageText(kTooManyEquations) + Count(kLargestSolvedOrder);
+    }
+    std::string report = "Методом Гаусса:\r\n\r\n";
+    EchelonForm form;
+    bool solvable = true;
+    if (system.names.size() <= kLargestShown && system.freeTerms.size() <= kLargestShown) {
+        solvable = GaussSteps(AugmentedMatrix(system), system.names, report, form);
+    } else {
+        report += "Ход решения показывается для систем не более чем из " + Count(kLargestShown) +
+                  " уравнений с " + Count(kLargestShown) + " неизвестными.\r\n";
+        const SystemRanks ranks = ExactRanks(system);
+        solvable = ranks.withFreeTerms == ranks.coefficients;
+        if (solvable && !ModularEchelonForm(system, ranks.coefficients, form)) {
+            return MessageText(kNumbersTooLong);
+        }
+    }
+    isMessage = false;
+    return report + "\r\n" + AnswerBlock(solvable ? &form : nullptr, system.names);
+}
+
+std::string SolveByMatrixMethod(const std::string& text, bool& isMessage) {
+    const SystemTerms system = ReadSystemTerms(text);
+    isMessage = true;
+    if (std::string message = SquareSystemMessage(system); !message.empty()) {
+        return message;
+    }
+    if (std::string message = SingularSystemMessage(system); !message.empty()) {
+        return message;
+    }
+    const size_t n = system.names.size();
+    FractionMatrix a = AugmentedMatrix(system);
+    const FractionMatrix b = Column(a, n);
+    for (std::vector<Fraction>& row : a) {
+        row.pop_back();
+    }
+    Fraction determinant;
+    FractionMatrix inverse;
+    EchelonForm form;
+    if (n <= kLargestShown) {
+        inverse = Inverse(a, determinant);
+        form.rows = Product(inverse, b);
+        for (size_t i = 0; i < n; ++i) {
+            form.pivotColumns.push_back(i);
+            std::vector<Fraction>& row = form.rows[i];
+            row.insert(row.begin(), n, Fraction(0));
+            row[i] = 1;
+        }
+    } else if (!ModularDeterminant(system, determinant) || !ModularEchelonForm(system, n, form)) {
+        return MessageText(kNumbersTooLong);
+    }
+    isMessage = false;
+    bool approximate = false;
+    const std::string d = FractionText(determinant, approximate);
+    std::string report =
+        "Матричным методом:\r\n\r\nA = матрица системы, B = столбец свободных "
+        "членов, X = A^(-1)*B.\r\n\r\n" +
+        Bracketed("A = (", a) + Bracketed("B = (", b) + Line("D = det A = " + d, approximate) +
+        "\r\n";
+    if (n <= kLargestShown) {
+        report += Bracketed("A^(-1) = (", inverse);
+    } else {
+        report += "Обратная матрица показывается для систем не более чем из " +
+                  Count(kLargestShown) + " уравнений.\r\n\r\n";
+    }
+    return report + Bracketed("X = A^(-1)*B = (", Column(form.rows, n)) +
+           AnswerBlock(&form, system.names);
+}
