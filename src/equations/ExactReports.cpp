@@ -362,7 +362,7 @@ std::string SolveByMatrixMethod(const std::string& text, bool& isMessage) {
             row.insert(row.begin(), n, Fraction(0));
             row[i] = 1;
         }
-    } else if (!ModularDeterminant(system, determinant) || !ModularEchelonForm(system, n, form)) {
+    } else if (!ModularEchelonForm(system, n, form, &determinant)) {
         return MessageText(kNumbersTooLong);
     }
     isMessage = false;

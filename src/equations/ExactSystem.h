@@ -32,10 +32,7 @@ struct EchelonForm {
 };
 
 // The echelon form of a consistent system whose coefficients have the given rank, found modulo
-// many primes and proved on the typed numbers; false when its numbers are too long for the
-// primes at hand.
-bool ModularEchelonForm(const SystemTerms& system, size_t rank, EchelonForm& form);
-
-// The determinant of a square system's coefficients, from its residues modulo primes; false
-// when its numbers are too long for the primes at hand.
-bool ModularDeterminant(const SystemTerms& system, Fraction& determinant);
+// many primes and proved on the typed numbers, and the determinant of square coefficients when
+// asked for; false when its numbers are too long for the primes at hand.
+bool ModularEchelonForm(const SystemTerms& system, size_t rank, EchelonForm& form,
+                        Fraction* determinant = nullptr);

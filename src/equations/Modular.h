@@ -18,9 +18,9 @@ inline uint64_t Prime(uint64_t offset) {
 // x modulo 2^61 - offset, for x below 2^123: 2^61 is `offset` modulo that number, so the bits
 // above the 61st fold down, multiplied by it, twice; what is left is below 2^61 + 2^42.
 inline uint64_t Reduce(Wide x, uint64_t offset) {
-    x = (x >> kPrimeBits) * offset + (x & kLowBits);
-    x = (x >> kPrimeBits) * offset + (x & kLowBits);
-    const auto r = static_cast<uint64_t>(x);
+    const Wide once = Wide{static_cast<uint64_t>(x >> kPrimeBits)} * offset + (x & kLowBits);
+    const uint64_t r = static_cast<uint64_t>(once >> kPrimeBits) * offset +
+                       (static_cast<uint64_t>(once) & kLowBits);
     return r >= Prime(offset) ? r - Prime(offset) : r;
 }
 

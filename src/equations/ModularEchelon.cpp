@@ -246,13 +246,14 @@ bool Reconstruct(const Integer& u, const Integer& m, const Integer& above, const
     Integer t1 = 1;
     while (r1 > above) {
         const Integer q = r0 / r1;
-        r0 = std::exchange(r1, r0 - q * r1);
-        t0 = std::exchange(t1, t0 - q * t1);
+        r0 = std::exchange(r1, Integer(r0 - q * r1));
+        t0 = std::exchange(t1, Integer(t0 - q * t1));
     }
     if (t1 == 0 || abs(t1) > below || gcd(r1, abs(t1)) != 1) {
         return false;
     }
-    value = Fraction(r1, t1);
+    value =
+        t1 < 0 ? Fraction(Integer(-r1), Integer(-t1)) : Fraction(r1, t1);  // a positive denominator
     return true;
 }
 
@@ -261,7 +262,8 @@ bool Reconstruct(const Integer& u, const Integer& m, const Integer& above, const
 // mostly whole. False when some entry has no such fraction yet.
 bool ReadBack(const MixedRadix& numbers, FractionMatrix& entries, size_t othersCount) {
     const Integer m = Modulus(numbers);
-    const Integer limit = sqrt(Integer(m / 2));
+    // A power of two at most sqrt(M / 2).
+    const Integer limit = Integer(1) << ((msb(m) - 1) / 2);
     Integer common = 1;
     for (size_t e = 0; e < numbers.digits.size(); ++e) {
         const Integer below = limit / common;
@@ -321,62 +323,54 @@ bool IsPowerOfTwo(size_t n) {
 
 }  // namespace
 
-bool ModularEchelonForm(const SystemTerms& system, size_t rank, EchelonForm& form) {
+bool ModularEchelonForm(const SystemTerms& system, size_t rank, EchelonForm& form,
+                        Fraction* determinant) {
     const size_t unknowns = system.names.size();
     const WholeSystem whole = WholeSystemOf(system);
     const size_t enough = PrimesFor(2 * HadamardBits(whole.rows, unknowns + 1) + 1);
+    // The determinant is below H of the coefficients, known modulo every prime.
+    const size_t enoughForDeterminant = PrimesFor(HadamardBits(whole.rows, unknowns) + 1);
+    MixedRadix determinants;
     std::vector<size_t> best(rank, unknowns);  // behind every true form of this rank
     std::vector<size_t> others;
     MixedRadix numbers;
+    bool proved = false;
     for (uint64_t offset = NextPrimeOffset(0); offset < kOffsetLimit;
          offset = NextPrimeOffset(offset)) {
-        ModularForm modular = EchelonModulo(ResiduesModulo(whole, offset), unknowns, offset);
-        if (modular.pivotColumns != best) {
-            if (!Precedes(modular.pivotColumns, best)) {
-                continue;
-            }
+        const ModularForm modular = EchelonModulo(ResiduesModulo(whole, offset), unknowns, offset);
+        if (determinant != nullptr) {
+            AddResidues(determinants, {modular.determinant}, offset);
+        }
+        if (!proved && modular.pivotColumns != best && Precedes(modular.pivotColumns, best)) {
             best = modular.pivotColumns;
             others = modular.otherColumns;
             numbers = {};
         }
-        AddResidues(numbers, modular.entries, offset);
-        const size_t count = numbers.offsets.size();
-        if (!IsPowerOfTwo(count) && count != enough) {
-            continue;
-        }
-        FractionMatrix entries(best.size(), std::vector<Fraction>(others.size()));
-        if (ReadBack(numbers, entries, others.size()) &&
-            Proved(whole.rows, best, others, entries)) {
-            form.pivotColumns = best;
-            form.rows.assign(best.size(), std::vector<Fraction>(unknowns + 1, Fraction(0)));
-            for (size_t i = 0; i < best.size(); ++i) {
-                form.rows[i][best[i]] = 1;
-                for (size_t k = 0; k < others.size(); ++k) {
-                    form.rows[i][others[k]] = entries[i][k];
+        if (!proved && modular.pivotColumns == best) {
+            AddResidues(numbers, modular.entries, offset);
+            const size_t count = numbers.offsets.size();
+            FractionMatrix entries(best.size(), std::vector<Fraction>(others.size()));
+            proved = (IsPowerOfTwo(count) || count == enough) &&
+                     ReadBack(numbers, entries, others.size()) &&
+                     Proved(whole.rows, best, others, entries);
+            if (proved) {
+                form.pivotColumns = best;
+                form.rows.assign(best.size(), std::vector<Fraction>(unknowns + 1, Fraction(0)));
+                for (size_t i = 0; i < best.size(); ++i) {
+                    form.rows[i][best[i]] = 1;
+                    for (size_t k = 0; k < others.size(); ++k) {
+                        form.rows[i][others[k]] = entries[i][k];
+                    }
                 }
             }
+        }
+        if (proved && determinant == nullptr) {
             return true;
         }
-    }
-    return false;
-}
-
-bool ModularDeterminant(const SystemTerms& system, Fraction& determinant) {
-    const WholeSystem whole = WholeSystemOf(system);
-    const size_t enough = PrimesFor(HadamardBits(whole.rows, system.names.size()) + 1);
-    MixedRadix numbers;
-    for (uint64_t offset = NextPrimeOffset(0); offset < kOffsetLimit;
-         offset = NextPrimeOffset(offset)) {
-        const ModularForm modular =
-            EchelonModulo(ResiduesModulo(whole, offset), system.names.size(), offset);
-        AddResidues(numbers, {modular.determinant}, offset);
-        if (numbers.offsets.size() == enough) {
-            const Integer m = Modulus(numbers);
-            Integer d = Value(numbers, 0);
-            if (d > m / 2) {
-                d -= m;
-            }
-            determinant = Fraction(d, whole.scale);
+        if (proved && determinants.offsets.size() >= enoughForDeterminant) {
+            const Integer m = Modulus(determinants);
+            Integer d = Value(determinants, 0);
+            *determinant = Fraction(d > m / 2 ? Integer(d - m) : d, whole.scale);
             return true;
         }
     }
