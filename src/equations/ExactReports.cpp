@@ -217,49 +217,6 @@ bool GaussSteps(FractionMatrix m, const ArrayOfString& names, std::string& repor
     return true;
 }
 
-// "Ответ:", then "Не имеет решения" without a form, or a line per unknown: a free one is any
-// number, any other is its constant and the free unknowns' terms.
-std::string AnswerBlock(const EchelonForm* form, const ArrayOfString& names) {
-    std::string block = "Ответ:\r\n";
-    if (form == nullptr) {
-        return block + "Не имеет решения\r\n";
-    }
-    const size_t unknowns = names.size();
-    std::vector<size_t> rowOf(unknowns, form->rows.size());
-    for (size_t i = 0; i < form->pivotColumns.size(); ++i) {
-        rowOf[form->pivotColumns[i]] = i;
-    }
-    for (size_t k = 0; k < unknowns; ++k) {
-        if (rowOf[k] == form->rows.size()) {
-            block += names[k] + " — любое число\r\n";
-            continue;
-        }
-        const std::vector<Fraction>& row = form->rows[rowOf[k]];
-        bool approximate = false;
-        std::string terms;
-        for (size_t j = 0; j < unknowns; ++j) {
-            if (rowOf[j] != form->rows.size() || row[j] == 0) {
-                continue;
-            }
-            const Fraction coefficient = -row[j];
-            const std::string sign =
-                coefficient < 0 ? (terms.empty() ? "-" : " - ") : (terms.empty() ? "" : " + ");
-            terms +=
-                sign +
-                (abs(coefficient) == 1 ? "" : FractionText(abs(coefficient), approximate) + "*") +
-                names[j];
-        }
-        std::string constant = FractionText(row.back(), approximate);
-        if (!terms.empty() && row.back() != 0) {
-            constant += terms.starts_with('-') ? " - " + terms.substr(1) : " + " + terms;
-        } else if (!terms.empty()) {
-            constant = terms;
-        }
-        block += Line(names[k] + " = " + constant, approximate);
-    }
-    return block;
-}
-
 // The inverse of a regular matrix by Gauss-Jordan elimination, and its determinant: the product
 // of the pivots, negated at each exchange of rows.
 FractionMatrix Inverse(FractionMatrix a, Fraction& determinant) {
@@ -307,6 +264,47 @@ FractionMatrix Product(const FractionMatrix& a, const FractionMatrix& b) {
 }
 
 }  // namespace
+
+std::string AnswerBlock(const EchelonForm* form, const ArrayOfString& names) {
+    std::string block = "Ответ:\r\n";
+    if (form == nullptr) {
+        return block + "Не имеет решения\r\n";
+    }
+    const size_t unknowns = names.size();
+    std::vector<size_t> rowOf(unknowns, form->rows.size());
+    for (size_t i = 0; i < form->pivotColumns.size(); ++i) {
+        rowOf[form->pivotColumns[i]] = i;
+    }
+    for (size_t k = 0; k < unknowns; ++k) {
+        if (rowOf[k] == form->rows.size()) {
+            block += names[k] + " — любое число\r\n";
+            continue;
+        }
+        const std::vector<Fraction>& row = form->rows[rowOf[k]];
+        bool approximate = false;
+        std::string terms;
+        for (size_t j = 0; j < unknowns; ++j) {
+            if (rowOf[j] != form->rows.size() || row[j] == 0) {
+                continue;
+            }
+            const Fraction coefficient = -row[j];
+            const std::string sign =
+                coefficient < 0 ? (terms.empty() ? "-" : " - ") : (terms.empty() ? "" : " + ");
+            terms +=
+                sign +
+                (abs(coefficient) == 1 ? "" : FractionText(abs(coefficient), approximate) + "*") +
+                names[j];
+        }
+        std::string constant = FractionText(row.back(), approximate);
+        if (!terms.empty() && row.back() != 0) {
+            constant += terms.starts_with('-') ? " - " + terms.substr(1) : " + " + terms;
+        } else if (!terms.empty()) {
+            constant = terms;
+        }
+        block += Line(names[k] + " = " + constant, approximate);
+    }
+    return block;
+}
 
 std::string SolveByGauss(const std::string& text, bool& isMessage) {
     const SystemTerms system = ReadSystemTerms(text);

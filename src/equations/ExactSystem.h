@@ -36,3 +36,8 @@ struct EchelonForm {
 // asked for; false when its numbers are too long for the primes at hand.
 bool ModularEchelonForm(const SystemTerms& system, size_t rank, EchelonForm& form,
                         Fraction* determinant = nullptr);
+
+// The answer block that ends both exact reports: "Ответ:", then "Не имеет решения" without a
+// form, or a line per unknown: a free one is any number, any other is its constant and the free
+// unknowns' terms.
+std::string AnswerBlock(const EchelonForm* form, const ArrayOfString& names);
