@@ -41,7 +41,8 @@ struct OneBoxPage {
 
 constexpr std::array<OneBoxPage, 2> kOneBoxPages = {{
     {IDC_EXPRESSION_SOLVE, IDC_EXPRESSION_INPUT, IDC_EXPRESSION_RESULT, ExpressionPageAnswer},
-    {IDC_EQUATIONS_SOLVE, IDC_EQUATIONS_INPUT, IDC_EQUATIONS_RESULT, EquationsPageAnswer},
+    {IDC_EQUATIONS_SOLVE, IDC_EQUATIONS_INPUT, IDC_EQUATIONS_RESULT,
+     [](std::u16string_view input) { return EquationsPageAnswer(input); }},
 }};
 
 void OnOneBoxCommand(HWND page, int id, HWND, UINT code) {
