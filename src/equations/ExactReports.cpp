@@ -287,13 +287,13 @@ std::string AnswerBlock(const EchelonForm* form, const ArrayOfString& names) {
             if (rowOf[j] != form->rows.size() || row[j] == 0) {
                 continue;
             }
-            const Fraction coefficient = -row[j];
-            const std::string sign =
-                coefficient < 0 ? (terms.empty() ? "-" : " - ") : (terms.empty() ? "" : " + ");
-            terms +=
-                sign +
-                (abs(coefficient) == 1 ? "" : FractionText(abs(coefficient), approximate) + "*") +
-                names[j];
+            // The term's coefficient is -row[j]; its text is that of row[j] with the sign
+            // turned.
+            const std::string text = FractionText(row[j], approximate);
+            const bool negative = row[j] > 0;
+            const std::string magnitude = negative ? text : text.substr(1);
+            terms += (negative ? (terms.empty() ? "-" : " - ") : (terms.empty() ? "" : " + ")) +
+                     (magnitude == "1" ? "" : magnitude + "*") + names[j];
         }
         std::string constant = FractionText(row.back(), approximate);
         if (!terms.empty() && row.back() != 0) {

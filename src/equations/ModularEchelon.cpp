@@ -258,51 +258,49 @@ bool Reconstruct(const Integer& u, const Integer& m, const Integer& above, const
 }
 
 // The form's entries read back from their residues, each numerator and denominator at most
-// sqrt(M / 2). The denominators found so far are tried first: an entry times their product is
-// mostly whole. False when some entry has no such fraction yet.
-bool ReadBack(const MixedRadix& numbers, FractionMatrix& entries, size_t othersCount) {
+// sqrt(M / 2), as whole numbers over one common denominator. The denominators found so far are
+// tried first: an entry times their product is mostly whole. False when some entry has no such
+// fraction yet.
+bool ReadBack(const MixedRadix& numbers, std::vector<Integer>& scaled, Integer& common) {
     const Integer m = Modulus(numbers);
     // A power of two at most sqrt(M / 2).
     const Integer limit = Integer(1) << ((msb(m) - 1) / 2);
-    Integer common = 1;
+    common = 1;
+    std::vector<Integer> commonThen;  // the common denominator when each entry was read
     for (size_t e = 0; e < numbers.digits.size(); ++e) {
         const Integer below = limit / common;
         if (below == 0) {
             return false;
         }
-        Integer t = Value(numbers, e) * common % m;
+        const Integer t = Value(numbers, e) * common % m;
         const Integer above = limit * common;
         Fraction value;
         if (t <= above || m - t <= above) {
-            value = Fraction(t <= above ? t : Integer(t - m), common);
+            scaled.push_back(t <= above ? t : Integer(t - m));
         } else if (Reconstruct(t, m, above, below, value)) {
-            const Integer earlier = common;
+            scaled.push_back(numerator(value));
             common *= denominator(value);
-            value /= earlier;
         } else {
             return false;
         }
-        entries[e / othersCount][e % othersCount] = value;
+        commonThen.push_back(common);
+    }
+    for (size_t e = 0; e < scaled.size(); ++e) {
+        scaled[e] *= common / commonThen[e];
     }
     return true;
 }
 
-// Whether each column without a pivot is the stated combination of the pivot columns.
+// Whether each column without a pivot is the stated combination of the pivot columns: the
+// entries are scaled[row * others + column] / common.
 bool Proved(const WholeMatrix& rows, const std::vector<size_t>& pivotColumns,
-            const std::vector<size_t>& others, const FractionMatrix& entries) {
+            const std::vector<size_t>& others, const std::vector<Integer>& scaled,
+            const Integer& common) {
     for (size_t k = 0; k < others.size(); ++k) {
-        Integer common = 1;
-        for (const std::vector<Fraction>& entryRow : entries) {
-            common = lcm(common, Integer(denominator(entryRow[k])));
-        }
-        std::vector<Integer> scaled;
-        for (const std::vector<Fraction>& entryRow : entries) {
-            scaled.push_back(numerator(entryRow[k]) * (common / denominator(entryRow[k])));
-        }
         for (const std::vector<Integer>& row : rows) {
             Integer sum = 0;
             for (size_t i = 0; i < pivotColumns.size(); ++i) {
-                sum += row[pivotColumns[i]] * scaled[i];
+                sum += row[pivotColumns[i]] * scaled[i * others.size() + k];
             }
             if (sum != common * row[others[k]]) {
                 return false;
@@ -349,17 +347,18 @@ bool ModularEchelonForm(const SystemTerms& system, size_t rank, EchelonForm& for
         if (!proved && modular.pivotColumns == best) {
             AddResidues(numbers, modular.entries, offset);
             const size_t count = numbers.offsets.size();
-            FractionMatrix entries(best.size(), std::vector<Fraction>(others.size()));
+            std::vector<Integer> scaled;
+            Integer common;
             proved = (IsPowerOfTwo(count) || count == enough) &&
-                     ReadBack(numbers, entries, others.size()) &&
-                     Proved(whole.rows, best, others, entries);
+                     ReadBack(numbers, scaled, common) &&
+                     Proved(whole.rows, best, others, scaled, common);
             if (proved) {
                 form.pivotColumns = best;
                 form.rows.assign(best.size(), std::vector<Fraction>(unknowns + 1, Fraction(0)));
                 for (size_t i = 0; i < best.size(); ++i) {
                     form.rows[i][best[i]] = 1;
                     for (size_t k = 0; k < others.size(); ++k) {
-                        form.rows[i][others[k]] = entries[i][k];
+                        form.rows[i][others[k]] = Fraction(scaled[i * others.size() + k], common);
                     }
                 }
             }
