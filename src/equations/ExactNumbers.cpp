@@ -14,17 +14,19 @@ Integer TenToThe(int exponent) {
 }  // namespace
 
 Fraction DecimalFraction(std::string_view number) {
-    Integer digits = 0;
+    std::string digits;
     int decimals = 0;
     bool afterPoint = false;
     for (const char c : number) {
-        if (IsDigit(c)) {
-            digits = digits * 10 + (c - '0');
-            decimals += afterPoint ? 1 : 0;
+        // No leading zero: the integer's text would read as octal.
+        if (IsDigit(c) && (c != '0' || !digits.empty())) {
+            digits += c;
         }
+        decimals += afterPoint && IsDigit(c) ? 1 : 0;
         afterPoint = afterPoint || c == '.';
     }
-    return Fraction(number.starts_with('-') ? Integer(-digits) : digits, TenToThe(decimals));
+    const Integer magnitude(digits.empty() ? "0" : digits);
+    return Fraction(number.starts_with('-') ? Integer(-magnitude) : magnitude, TenToThe(decimals));
 }
 
 FractionMatrix AugmentedMatrix(const SystemTerms& system) {

@@ -8,15 +8,14 @@ __extension__ using Wide = unsigned __int128;
 
 inline constexpr int kPrimeBits = 61;
 inline constexpr uint64_t kLowBits = (uint64_t{1} << kPrimeBits) - 1;
-// Reduce holds for every offset below this.
-inline constexpr uint64_t kOffsetLimit = uint64_t{1} << 20;
 
 inline uint64_t Prime(uint64_t offset) {
     return (uint64_t{1} << kPrimeBits) - offset;
 }
 
-// x modulo 2^61 - offset, for x below 2^123: 2^61 is `offset` modulo that number, so the bits
-// above the 61st fold down, multiplied by it, twice; what is left is below 2^61 + 2^42.
+// x modulo 2^61 - offset, for x below 2^123 and an offset below 2^20: 2^61 is `offset` modulo that
+// number, so the bits above the 61st fold down, multiplied by it, twice; what is left is below 2^61
+// + 2^42.
 inline uint64_t Reduce(Wide x, uint64_t offset) {
     const Wide once = Wide{static_cast<uint64_t>(x >> kPrimeBits)} * offset + (x & kLowBits);
     const uint64_t r = static_cast<uint64_t>(once >> kPrimeBits) * offset +

@@ -73,8 +73,12 @@ size_t PrimesFor(size_t bits) {
     return bits / 60 + 1;
 }
 
+// The most primes tried. The 8192nd offset is below 350,000, within Reduce's reach, and their
+// product of about 500,000 bits holds the form of any system a box can hold.
+constexpr size_t kMostPrimes = 8192;
+
 // The next offset above `offset` whose 2^61 - offset is prime (Miller-Rabin with the bases that
-// decide every number below 2^64), or kOffsetLimit when none is left.
+// decide every number below 2^64).
 uint64_t NextPrimeOffset(uint64_t offset) {
     static constexpr uint64_t kBases[] = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37};
     const auto isPrime = [](uint64_t c) {
@@ -103,7 +107,7 @@ uint64_t NextPrimeOffset(uint64_t offset) {
     };
     do {
         offset += offset % 2 == 0 ? 1 : 2;  // 2^61 - c is odd for odd c
-    } while (offset < kOffsetLimit && !isPrime(offset));
+    } while (!isPrime(offset));
     return offset;
 }
 
@@ -326,6 +330,9 @@ bool ModularEchelonForm(const SystemTerms& system, size_t rank, EchelonForm& for
     const size_t unknowns = system.names.size();
     const WholeSystem whole = WholeSystemOf(system);
     const size_t enough = PrimesFor(2 * HadamardBits(whole.rows, unknowns + 1) + 1);
+    if (enough > kMostPrimes) {
+        return false;
+    }
     // The determinant is below H of the coefficients, known modulo every prime.
     const size_t enoughForDeterminant = PrimesFor(HadamardBits(whole.rows, unknowns) + 1);
     MixedRadix determinants;
@@ -333,8 +340,9 @@ bool ModularEchelonForm(const SystemTerms& system, size_t rank, EchelonForm& for
     std::vector<size_t> others;
     MixedRadix numbers;
     bool proved = false;
-    for (uint64_t offset = NextPrimeOffset(0); offset < kOffsetLimit;
-         offset = NextPrimeOffset(offset)) {
+    uint64_t offset = 0;
+    for (size_t tried = 0; tried < kMostPrimes; ++tried) {
+        offset = NextPrimeOffset(offset);
         const ModularForm modular = EchelonModulo(ResiduesModulo(whole, offset), unknowns, offset);
         if (determinant != nullptr) {
             AddResidues(determinants, {modular.determinant}, offset);

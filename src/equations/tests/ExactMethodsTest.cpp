@@ -103,7 +103,7 @@ TEST(ExactMethods, AnswerEveryShape) {
 }
 
 // The whole reports of a small system; the steps up to 10 x 10, the inverse up to the order 10;
-// at most 100 unknowns and 100 equations.
+// at most 100 unknowns and 100 equations, and beyond 10 x 10 numbers that the primes at hand hold.
 TEST(ExactMethods, WriteTheReportsAndTheirLimits) {
     bool isMessage = false;
     EXPECT_EQ(Solved(SolveByGauss, "y+2x=3\r\n2y+4x=6\r\n-x=1", isMessage),
@@ -130,6 +130,11 @@ TEST(ExactMethods, WriteTheReportsAndTheirLimits) {
                   .find("D = det A = 1\r\n\r\nОбратная матрица показывается для систем не более "
                         "чем из 10 уравнений.\r\n\r\nX = A^(-1)*B = (  1\r\n"),
               std::string::npos);
+    const std::string tooLong = "y=" + std::string(80000, '9') + "\r\n" + Variables(10, true);
+    EXPECT_EQ(Solved(SolveByGauss, tooLong, isMessage),
+              "Слишком длинные числа для точного решения");
+    EXPECT_EQ(Solved(SolveByMatrixMethod, tooLong, isMessage),
+              "Слишком длинные числа для точного решения");
     EXPECT_EQ(Solved(SolveByGauss, Variables(101, true), isMessage),
               "Слишком много неизвестных: не более 100");
     EXPECT_EQ(Solved(SolveByMatrixMethod, Variables(101, true), isMessage),
