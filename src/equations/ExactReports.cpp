@@ -1,6 +1,7 @@
 // Solving a system on its exact numbers by Gauss's method and by the matrix method, with the
 // step-by-step reports and the general solution.
 #include <algorithm>
+#include <iterator>
 
 #include "ExactSystem.h"
 #include "uSLU.h"
@@ -104,21 +105,21 @@ std::string NameList(const ArrayOfString& names, const std::vector<size_t>& colu
     return list;
 }
 
-// Forward elimination column by column, the zero rows' verdict, then the back substitution, on
-// the augmented matrix. Fills the echelon form; false when the system has no solution.
-bool GaussSteps(FractionMatrix m, const ArrayOfString& names, std::string& report,
-                EchelonForm& form) {
-    const size_t unknowns = names.size();
-    std::vector<size_t> all(unknowns);
-    for (size_t j = 0; j < unknowns; ++j) {
-        all[j] = j;
+// Each entry of the row divided by the pivot.
+void DivideRow(std::vector<Fraction>& row, const Fraction& pivot) {
+    for (Fraction& x : row) {
+        x /= pivot;
     }
-    report += "Расширенная матрица системы (столбцы " + NameList(names, all) +
-              " и свободные члены):\r\n" + Plain(m, unknowns) +
-              "\r\nПрямой ход: ниже ведущих элементов получаем нули.\r\n";
-    size_t step = 0;
-    size_t rank = 0;
-    for (size_t column = 0; column < unknowns && rank < m.size(); ++column) {
+}
+
+// Forward elimination column by column: the first row at or below the current one with a
+// non-zero entry is the pivot; the pivots' columns go into the form.
+void ForwardSteps(FractionMatrix& m, const ArrayOfString& names, std::string& report, size_t& step,
+                  EchelonForm& form) {
+    report += "\r\nПрямой ход: ниже ведущих элементов получаем нули.\r\n";
+    for (size_t column = 0; column < names.size() && form.pivotColumns.size() < m.size();
+         ++column) {
+        const size_t rank = form.pivotColumns.size();
         const std::string head = "\r\nШаг " + Count(++step) + ". Столбец " + names[column];
         const auto pivotRow = std::find_if(m.begin() + static_cast<std::ptrdiff_t>(rank), m.end(),
                                            [column](const auto& row) { return row[column] != 0; });
@@ -146,11 +147,15 @@ bool GaussSteps(FractionMatrix m, const ArrayOfString& names, std::string& repor
         report += Line(head + ", ведущий элемент " + pivotText + " в строке " + Count(found + 1) +
                            (operations.empty() ? "; ниже него уже нули." : "."),
                        approximate) +
-                  operations + (operations.empty() ? "" : Plain(m, unknowns));
+                  operations + (operations.empty() ? "" : Plain(m, names.size()));
         form.pivotColumns.push_back(column);
-        ++rank;
     }
-    std::vector<size_t> zeroRows;
+}
+
+// The rows below the last pivot, all of whose coefficients are 0: true when each means 0 = 0,
+// and they are dropped; false, the first other named, when the system has no solution.
+bool DropZeroRows(FractionMatrix& m, size_t rank, std::string& report) {
+    std::string list;
     for (size_t i = rank; i < m.size(); ++i) {
         bool approximate = false;
         const std::string freeTerm = FractionText(m[i].back(), approximate);
@@ -161,39 +166,31 @@ bool GaussSteps(FractionMatrix m, const ArrayOfString& names, std::string& repor
                               approximate);
             return false;
         }
-        zeroRows.push_back(i + 1);
+        list += (list.empty() ? "" : ", ") + Count(i + 1);
     }
-    if (!zeroRows.empty()) {
-        std::string list;
-        for (const size_t row : zeroRows) {
-            list += (list.empty() ? "" : ", ") + Count(row);
-        }
-        report += zeroRows.size() == 1
-                      ? "\r\nСтрока " + list + " означает 0 = 0, её отбрасываем.\r\n"
-                      : "\r\nСтроки " + list + " означают 0 = 0, их отбрасываем.\r\n";
+    if (m.size() == rank + 1) {
+        report += "\r\nСтрока " + list + " означает 0 = 0, её отбрасываем.\r\n";
+    } else if (m.size() > rank + 1) {
+        report += "\r\nСтроки " + list + " означают 0 = 0, их отбрасываем.\r\n";
     }
     m.resize(rank);
-    std::vector<size_t> freeColumns;
-    std::set_difference(all.begin(), all.end(), form.pivotColumns.begin(), form.pivotColumns.end(),
-                        std::back_inserter(freeColumns));
-    if (!freeColumns.empty()) {
-        report +=
-            "\r\nСвободные неизвестные (без ведущего элемента): " + NameList(names, freeColumns) +
-            ".\r\n";
-    }
+    return true;
+}
+
+// Back substitution from the last pivot up: each pivot row divided by its pivot, then taken
+// from the rows above.
+void BackSteps(FractionMatrix& m, const ArrayOfString& names, std::string& report, size_t& step,
+               const std::vector<size_t>& pivotColumns) {
     std::string back;
-    for (size_t i = rank; i-- > 0;) {
-        const size_t column = form.pivotColumns[i];
+    for (size_t i = m.size(); i-- > 0;) {
+        const size_t column = pivotColumns[i];
         std::string operations;
         if (m[i][column] != 1) {
             bool approximate = false;
             operations += Line("Делим строку " + Count(i + 1) + " на " +
                                    FractionText(m[i][column], approximate) + ".",
                                approximate);
-            const Fraction pivot = m[i][column];
-            for (Fraction& x : m[i]) {
-                x /= pivot;
-            }
+            DivideRow(m[i], Fraction(m[i][column]));
         }
         for (size_t k = 0; k < i; ++k) {
             if (m[k][column] != 0) {
@@ -204,15 +201,40 @@ bool GaussSteps(FractionMatrix m, const ArrayOfString& names, std::string& repor
         }
         if (!operations.empty()) {
             back += "\r\nШаг " + Count(++step) + ". Столбец " + names[column] + ", строка " +
-                    Count(i + 1) + ".\r\n" + operations + Plain(m, unknowns);
+                    Count(i + 1) + ".\r\n" + operations + Plain(m, names.size());
         }
     }
     if (!back.empty()) {
         report +=
-            "\r\nОбратный ход: ведущие элементы делаем равными 1, выше них получаем "
-            "нули.\r\n" +
+            "\r\nОбратный ход: ведущие элементы делаем равными 1, выше них получаем нули.\r\n" +
             back;
     }
+}
+
+// Gauss's method step by step on the augmented matrix. Fills the echelon form; false when the
+// system has no solution.
+bool GaussSteps(FractionMatrix m, const ArrayOfString& names, std::string& report,
+                EchelonForm& form) {
+    std::vector<size_t> all(names.size());
+    for (size_t j = 0; j < all.size(); ++j) {
+        all[j] = j;
+    }
+    report += "Расширенная матрица системы (столбцы " + NameList(names, all) +
+              " и свободные члены):\r\n" + Plain(m, names.size());
+    size_t step = 0;
+    ForwardSteps(m, names, report, step, form);
+    if (!DropZeroRows(m, form.pivotColumns.size(), report)) {
+        return false;
+    }
+    std::vector<size_t> freeColumns;
+    std::set_difference(all.begin(), all.end(), form.pivotColumns.begin(), form.pivotColumns.end(),
+                        std::back_inserter(freeColumns));
+    if (!freeColumns.empty()) {
+        report +=
+            "\r\nСвободные неизвестные (без ведущего элемента): " + NameList(names, freeColumns) +
+            ".\r\n";
+    }
+    BackSteps(m, names, report, step, form.pivotColumns);
     form.rows = std::move(m);
     return true;
 }
@@ -235,9 +257,7 @@ FractionMatrix Inverse(FractionMatrix a, Fraction& determinant) {
         }
         const Fraction pivot = a[column][column];
         determinant *= pivot;
-        for (Fraction& x : a[column]) {
-            x /= pivot;
-        }
+        DivideRow(a[column], pivot);
         for (size_t k = 0; k < n; ++k) {
             if (k != column && a[k][column] != 0) {
                 const Fraction factor = a[k][column];
