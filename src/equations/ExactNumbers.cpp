@@ -41,6 +41,21 @@ FractionMatrix AugmentedMatrix(const SystemTerms& system) {
     return matrix;
 }
 
+WholeMatrix WholeRows(const FractionMatrix& m, std::vector<Integer>& factors) {
+    WholeMatrix whole;
+    for (const std::vector<Fraction>& row : m) {
+        Integer& factor = factors.emplace_back(1);
+        for (const Fraction& x : row) {
+            factor = lcm(factor, Integer(denominator(x)));
+        }
+        std::vector<Integer>& wholeRow = whole.emplace_back();
+        for (const Fraction& x : row) {
+            wholeRow.push_back(numerator(x) * (factor / denominator(x)));
+        }
+    }
+    return whole;
+}
+
 std::string FractionText(const Fraction& value, bool& approximate) {
     const Integer magnitude = abs(numerator(value));
     const Integer& below = denominator(value);

@@ -239,48 +239,63 @@ bool GaussSteps(FractionMatrix m, const ArrayOfString& names, std::string& repor
     return true;
 }
 
-// The inverse of a regular matrix by Gauss-Jordan elimination, and its determinant: the product
-// of the pivots, negated at each exchange of rows.
-FractionMatrix Inverse(FractionMatrix a, Fraction& determinant) {
-    const size_t n = a.size();
+// The inverse A^(-1) of a regular system's coefficients, their determinant D and the solution
+// X = A^(-1)*B, by fraction-free Gauss-Jordan elimination of the rows scaled to whole numbers,
+// [A' | I]: each step sets every other row to (pivot * row - entry * pivot row) / the previous
+// pivot, a whole number. At the end the left half is d times I and the right half d times
+// A'^(-1), d being D' or -D' after an odd count of exchanges; A = S^(-1)*A' with S the rows'
+// factors.
+FractionMatrix Inverse(const FractionMatrix& augmented, Fraction& determinant,
+                       FractionMatrix& solution) {
+    const size_t n = augmented.size();
+    std::vector<Integer> factors;
+    WholeMatrix m = WholeRows(augmented, factors);
+    std::vector<Integer> freeTerms;
     for (size_t i = 0; i < n; ++i) {
-        a[i].resize(2 * n, Fraction(0));
-        a[i][n + i] = 1;
+        freeTerms.push_back(m[i].back());
+        m[i].pop_back();
+        m[i].resize(2 * n, Integer(0));
+        m[i][n + i] = 1;
     }
-    determinant = 1;
+    Integer previous = 1;
+    bool exchanged = false;
     for (size_t column = 0; column < n; ++column) {
-        const auto pivotRow = std::find_if(a.begin() + static_cast<std::ptrdiff_t>(column), a.end(),
+        const auto pivotRow = std::find_if(m.begin() + static_cast<std::ptrdiff_t>(column), m.end(),
                                            [column](const auto& row) { return row[column] != 0; });
-        if (pivotRow != a.begin() + static_cast<std::ptrdiff_t>(column)) {
-            std::swap(*pivotRow, a[column]);
-            determinant = -determinant;
+        if (pivotRow != m.begin() + static_cast<std::ptrdiff_t>(column)) {
+            std::swap(*pivotRow, m[column]);
+            exchanged = !exchanged;
         }
-        const Fraction pivot = a[column][column];
-        determinant *= pivot;
-        DivideRow(a[column], pivot);
+        const std::vector<Integer>& pivot = m[column];
         for (size_t k = 0; k < n; ++k) {
-            if (k != column && a[k][column] != 0) {
-                const Fraction factor = a[k][column];
-                SubtractRow(a, k, column, factor, column);
+            if (k == column) {
+                continue;
+            }
+            const Integer entry = m[k][column];
+            for (size_t j = 0; j < 2 * n; ++j) {
+                m[k][j] = Integer(pivot[column] * m[k][j] - entry * pivot[j]) / previous;
             }
         }
+        previous = pivot[column];
     }
-    for (std::vector<Fraction>& row : a) {
-        row.erase(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(n));
+    Integer scale = 1;
+    for (const Integer& factor : factors) {
+        scale *= factor;
     }
-    return a;
-}
-
-FractionMatrix Product(const FractionMatrix& a, const FractionMatrix& b) {
-    FractionMatrix c(a.size(), std::vector<Fraction>(b.front().size(), Fraction(0)));
-    for (size_t i = 0; i < a.size(); ++i) {
-        for (size_t k = 0; k < b.size(); ++k) {
-            for (size_t j = 0; j < c[i].size(); ++j) {
-                c[i][j] += a[i][k] * b[k][j];
-            }
+    determinant = Fraction(exchanged ? Integer(-previous) : previous, scale);
+    // A^(-1) = A'^(-1) * S, X = A'^(-1) * S * B: S * B are the scaled free terms.
+    const Integer sign = previous < 0 ? -1 : 1;
+    FractionMatrix inverse(n);
+    solution.assign(n, {});
+    for (size_t i = 0; i < n; ++i) {
+        Integer sum = 0;
+        for (size_t j = 0; j < n; ++j) {
+            inverse[i].emplace_back(sign * m[i][n + j] * factors[j], abs(previous));
+            sum += m[i][n + j] * freeTerms[j];
         }
+        solution[i].emplace_back(sign * sum, abs(previous));
     }
-    return c;
+    return inverse;
 }
 
 }  // namespace
@@ -364,16 +379,11 @@ std::string SolveByMatrixMethod(const std::string& text, bool& isMessage) {
     }
     const size_t n = system.names.size();
     FractionMatrix a = AugmentedMatrix(system);
-    const FractionMatrix b = Column(a, n);
-    for (std::vector<Fraction>& row : a) {
-        row.pop_back();
-    }
     Fraction determinant;
     FractionMatrix inverse;
     EchelonForm form;
     if (n <= kLargestShown) {
-        inverse = Inverse(a, determinant);
-        form.rows = Product(inverse, b);
+        inverse = Inverse(a, determinant, form.rows);
         for (size_t i = 0; i < n; ++i) {
             form.pivotColumns.push_back(i);
             std::vector<Fraction>& row = form.rows[i];
@@ -382,6 +392,10 @@ std::string SolveByMatrixMethod(const std::string& text, bool& isMessage) {
         }
     } else if (!ModularEchelonForm(system, n, form, &determinant)) {
         return MessageText(kNumbersTooLong);
+    }
+    const FractionMatrix b = Column(a, n);
+    for (std::vector<Fraction>& row : a) {
+        row.pop_back();
     }
     isMessage = false;
     bool approximate = false;

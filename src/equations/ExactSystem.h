@@ -12,12 +12,16 @@
 using Integer = boost::multiprecision::cpp_int;
 using Fraction = boost::multiprecision::cpp_rational;
 using FractionMatrix = std::vector<std::vector<Fraction>>;
+using WholeMatrix = std::vector<std::vector<Integer>>;
 
 // An accepted number text ("-2.5", "+3", "7") as its exact value.
 Fraction DecimalFraction(std::string_view number);
 
 // One row per line: the coefficients by column, then the free term, as typed.
 FractionMatrix AugmentedMatrix(const SystemTerms& system);
+
+// Each row multiplied by the least common denominator of its entries, which goes into factors.
+WholeMatrix WholeRows(const FractionMatrix& m, std::vector<Integer>& factors);
 
 // A whole number "-12"; a fraction in lowest terms "-7/3"; when the numerator or the denominator
 // has more than 15 digits, the value rounded to 15 significant digits in RealToText's layout,

@@ -20,7 +20,6 @@
 namespace {
 
 using Residues = std::vector<std::vector<uint64_t>>;
-using WholeMatrix = std::vector<std::vector<Integer>>;
 
 // A whole number's sign and its 64-bit digits, the most significant first.
 struct Limbs {
@@ -37,16 +36,12 @@ struct WholeSystem {
 
 WholeSystem WholeSystemOf(const SystemTerms& system) {
     WholeSystem whole;
-    for (const std::vector<Fraction>& row : AugmentedMatrix(system)) {
-        Integer factor = 1;
-        for (const Fraction& x : row) {
-            factor = lcm(factor, Integer(denominator(x)));
-        }
-        whole.scale *= factor;
-        std::vector<Integer>& wholeRow = whole.rows.emplace_back();
+    std::vector<Integer> factors;
+    whole.rows = WholeRows(AugmentedMatrix(system), factors);
+    for (size_t i = 0; i < whole.rows.size(); ++i) {
+        whole.scale *= factors[i];
         std::vector<Limbs>& limbRow = whole.limbs.emplace_back();
-        for (const Fraction& x : row) {
-            const Integer& value = wholeRow.emplace_back(numerator(x) * (factor / denominator(x)));
+        for (const Integer& value : whole.rows[i]) {
             Limbs& limbs = limbRow.emplace_back();
             limbs.negative = value < 0;
             export_bits(Integer(abs(value)), std::back_inserter(limbs.digits), 64);
