@@ -68,9 +68,10 @@ size_t PrimesFor(size_t bits) {
     return bits / 60 + 1;
 }
 
-// The most primes tried. The 8192nd offset is below 350,000, within Reduce's reach, and their
-// product of about 500,000 bits holds the form of any system a box can hold.
-constexpr size_t kMostPrimes = 8192;
+// The most primes tried: their offsets stay below 200,000, within Reduce's reach, and their
+// product of about 250,000 bits holds the form of any system a box holds (at most 32,767
+// characters, so a Hadamard bound below 2^110,000).
+constexpr size_t kMostPrimes = 4096;
 
 // The next offset above `offset` whose 2^61 - offset is prime (Miller-Rabin with the bases that
 // decide every number below 2^64).

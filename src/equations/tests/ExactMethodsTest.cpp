@@ -130,10 +130,8 @@ TEST(ExactMethods, WriteTheReportsAndTheirLimits) {
                   .find("D = det A = 1\r\n\r\nОбратная матрица показывается для систем не более "
                         "чем из 10 уравнений.\r\n\r\nX = A^(-1)*B = (  1\r\n"),
               std::string::npos);
-    const std::string tooLong = "y=" + std::string(80000, '9') + "\r\n" + Variables(10, true);
-    EXPECT_EQ(Solved(SolveByGauss, tooLong, isMessage),
-              "Слишком длинные числа для точного решения");
-    EXPECT_EQ(Solved(SolveByMatrixMethod, tooLong, isMessage),
+    EXPECT_EQ(Solved(SolveByGauss, "y=" + std::string(40000, '9') + "\r\n" + Variables(10, true),
+                     isMessage),
               "Слишком длинные числа для точного решения");
     EXPECT_EQ(Solved(SolveByGauss, Variables(101, true), isMessage),
               "Слишком много неизвестных: не более 100");
