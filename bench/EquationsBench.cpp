@@ -1,5 +1,7 @@
 // The equations page on dense systems: 20 unknowns, and the most a Windows edit box holds; the
-// exact verdict on 100 unknowns with 20-digit decimals, beside the determinant it accompanies.
+// exact verdict on 100 unknowns with 20-digit decimals, beside the determinant it accompanies;
+// Gauss's and the matrix method on 100 unknowns with 20-digit decimals and on 10 with 6-digit
+// ones.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -74,10 +76,14 @@ void Solve(benchmark::State& state, const std::u16string& input) {
 BENCHMARK_CAPTURE(Solve, Unknowns20, DenseSystem(20))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Solve, LargestInBox, LargestDenseSystem())->Unit(benchmark::kMillisecond);
 
-// n equations in x1..xn, every coefficient of 20 digits, 10 of them decimals. A singular system
-// ends with the first equation's left side again, under another free term.
-std::string DecimalSystem(size_t n, bool singular) {
+// n equations in x1..xn, every coefficient of 2 * halfDigits digits, half of them decimals. A
+// singular system ends with the first equation's left side again, under another free term.
+std::string DecimalSystem(size_t n, bool singular, size_t halfDigits = 10) {
     std::mt19937_64 random(7);
+    uint64_t unit = 1;  // the least number of halfDigits digits
+    for (size_t i = 1; i < halfDigits; ++i) {
+        unit *= 10;
+    }
     const auto digits = [&random](uint64_t lowest, uint64_t count) {
         return std::to_string(lowest + random() % count);
     };
@@ -88,7 +94,9 @@ std::string DecimalSystem(size_t n, bool singular) {
         std::string leftSide = repeatsFirst ? firstLeftSide : "";
         for (size_t column = 0; column < n && !repeatsFirst; ++column) {
             leftSide += random() % 2 == 0 ? "+" : "-";
-            leftSide += digits(1000000000, 9000000000) + "." + digits(0, 10000000000) + "x" +
+            const std::string decimals = digits(0, 10 * unit);
+            leftSide += digits(unit, 9 * unit) + "." +
+                        std::string(halfDigits - decimals.size(), '0') + decimals + "x" +
                         std::to_string(column + 1);
         }
         firstLeftSide = row == 0 ? leftSide : firstLeftSide;
@@ -123,3 +131,27 @@ BENCHMARK_CAPTURE(BinaryDeterminant, Regular100, DecimalSystem(100, false))
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// The page's answer by an exact method, the box's text read and the report written.
+void SolveExactly(benchmark::State& state, SolveMethod method, const std::string& text) {
+    const std::u16string input(text.begin(), text.end());
+    for (auto _ : state) {
+        const PageAnswer answer = EquationsPageAnswer(input, method);
+        if (answer.isMessage) {
+            state.SkipWithError("the system was not solved");
+            break;
+        }
+        benchmark::DoNotOptimize(answer);
+    }
+}
+
+BENCHMARK_CAPTURE(SolveExactly, Gauss100, SolveMethod::Gauss, DecimalSystem(100, false))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SolveExactly, GaussSingular100, SolveMethod::Gauss, DecimalSystem(100, true))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SolveExactly, Matrix100, SolveMethod::Matrix, DecimalSystem(100, false))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SolveExactly, Gauss10, SolveMethod::Gauss, DecimalSystem(10, false, 3))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SolveExactly, Matrix10, SolveMethod::Matrix, DecimalSystem(10, false, 3))
+    ->Unit(benchmark::kMillisecond);

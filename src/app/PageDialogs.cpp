@@ -43,6 +43,14 @@ constexpr std::array<MatrixButton, 7> kMatrixButtons = {{
     {IDC_MATRIX_TRANSPOSE, MatrixOperation::Transpose},
 }};
 
+// The method of the page's checked radio button; Cramer's on a page with none.
+SolveMethod CheckedMethod(HWND page) {
+    const auto checked = std::ranges::find_if(kMethodButtons, [page](const MethodButton& button) {
+        return IsDlgButtonChecked(page, button.id) == BST_CHECKED;
+    });
+    return checked != std::end(kMethodButtons) ? checked->method : SolveMethod::Cramer;
+}
+
 // Matrix A's box and B's, in the order the matrix page's answer counts them.
 constexpr int kMatrixInputBoxes[] = {IDC_MATRIX_A, IDC_MATRIX_B};
 
@@ -59,9 +67,8 @@ void OnPageCommand(HWND page, int id, HWND, UINT code) {
     const auto solved = std::ranges::find(kPageTable, id, &PageRow::solveButton);
     if (solved != kPageTable.end()) {
         StartPageWork(page, id, solved->resultBox, std::span(&solved->firstBox, 1),
-                      [answer = solved->answer, input = ReadBoxText(page, solved->firstBox)] {
-                          return answer(input);
-                      });
+                      [answer = solved->answer, input = ReadBoxText(page, solved->firstBox),
+                       method = CheckedMethod(page)] { return answer(input, method); });
         return;
     }
     const auto button = std::ranges::find(kMatrixButtons, id, &MatrixButton::id);

@@ -26,9 +26,10 @@ struct PageRow {
     int resultBox;
     const wchar_t* resultFile;  // the name "Сохранить результат..." suggests
     // On a page with one input box: "Решить", which Ctrl+Enter presses too, and the page's
-    // answer to the box's text. 0 and none on the matrix page, whose buttons are its own.
+    // answer to the box's text by the method its radio buttons choose (kMethodButtons; the
+    // expression page has none). 0 and none on the matrix page, whose buttons are its own.
     int solveButton;
-    PageAnswer (*answer)(std::u16string_view input);
+    PageAnswer (*answer)(std::u16string_view input, SolveMethod method);
     // The boxes that grow by the bands they span. Every control moves right by the columns
     // that end before it, and down by the rows that end above it.
     std::span<const int> growing;
@@ -46,11 +47,22 @@ inline constexpr int kEquationsGrowing[] = {IDC_EQUATIONS_INPUT, IDC_EQUATIONS_R
 inline constexpr Band kEquationsColumns[] = {{IDC_EQUATIONS_INPUT, 1}, {IDC_EQUATIONS_RESULT, 2}};
 inline constexpr Band kEquationsRows[] = {{IDC_EQUATIONS_INPUT, 1}};
 
+// The equations page's radio buttons and the methods they choose.
+struct MethodButton {
+    int id;
+    SolveMethod method;
+};
+inline constexpr MethodButton kMethodButtons[] = {
+    {IDC_EQUATIONS_CRAMER, SolveMethod::Cramer},
+    {IDC_EQUATIONS_GAUSS, SolveMethod::Gauss},
+    {IDC_EQUATIONS_MATRIX_METHOD, SolveMethod::Matrix}};
+
 inline constexpr size_t kPageCount = 3;
 
 inline constexpr std::array<PageRow, kPageCount> kPageTable = {{
     {IDC_PAGE_EXPRESSION, L"Примеры", IDD_EXPRESSION_PAGE, IDC_EXPRESSION_INPUT,
-     IDC_EXPRESSION_RESULT, L"Значение выражения.txt", IDC_EXPRESSION_SOLVE, ExpressionPageAnswer,
+     IDC_EXPRESSION_RESULT, L"Значение выражения.txt", IDC_EXPRESSION_SOLVE,
+     [](std::u16string_view input, SolveMethod) { return ExpressionPageAnswer(input); },
      kExpressionGrowing, kExpressionColumns, kNoBands},
     {IDC_PAGE_MATRIX, L"Матрицы", IDD_MATRIX_PAGE, IDC_MATRIX_A, IDC_MATRIX_RESULT,
      L"Результат с матрицами.txt", 0, nullptr, kMatrixGrowing, kMatrixColumns, kMatrixRows},

@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <fstream>
 #include <functional>
+#include <iterator>
+#include <string_view>
 #include <utility>
 
 #include "EquationsPage.h"
@@ -28,8 +30,14 @@ struct Command {
     const char* name;
     const char* synopsis;  // the arguments and what the command shows
     std::vector<Argument> arguments;
-    std::function<PageAnswer(const Inputs&)> answer;
+    std::function<PageAnswer(const Inputs&, SolveMethod)> answer;
+    bool takesMethod = false;  // "--method NAME" may come first
 };
+
+// The equations page's methods by their names after --method.
+constexpr std::pair<std::string_view, SolveMethod> kMethods[] = {{"cramer", SolveMethod::Cramer},
+                                                                 {"gauss", SolveMethod::Gauss},
+                                                                 {"matrix", SolveMethod::Matrix}};
 
 PageAnswer Matrix(MatrixOperation operation, const Inputs& inputs, size_t bIndex = 0,
                   size_t exponentIndex = 0, size_t factorIndex = 0) {
@@ -47,39 +55,41 @@ const std::vector<Command>& Commands() {
         {"expr",
          "ТЕКСТ — значение выражения (страница \"Примеры\")",
          {A::Text},
-         [](const Inputs& in) { return ExpressionPageAnswer(in[0]); }},
+         [](const Inputs& in, SolveMethod) { return ExpressionPageAnswer(in[0]); }},
         {"det",
          "ФАЙЛ — \"Определитель A\"",
          {A::File},
-         [](const Inputs& in) { return Matrix(M::Determinant, in); }},
+         [](const Inputs& in, SolveMethod) { return Matrix(M::Determinant, in); }},
         {"add",
          "ФАЙЛ_A ФАЙЛ_B — \"A+B\"",
          {A::File, A::File},
-         [](const Inputs& in) { return Matrix(M::Sum, in, 1); }},
+         [](const Inputs& in, SolveMethod) { return Matrix(M::Sum, in, 1); }},
         {"sub",
          "ФАЙЛ_A ФАЙЛ_B — \"A-B\"",
          {A::File, A::File},
-         [](const Inputs& in) { return Matrix(M::Difference, in, 1); }},
+         [](const Inputs& in, SolveMethod) { return Matrix(M::Difference, in, 1); }},
         {"mul",
          "ФАЙЛ_A ФАЙЛ_B — \"A*B\"",
          {A::File, A::File},
-         [](const Inputs& in) { return Matrix(M::Product, in, 1); }},
+         [](const Inputs& in, SolveMethod) { return Matrix(M::Product, in, 1); }},
         {"pow",
          "ФАЙЛ_A ПОКАЗАТЕЛЬ — \"A^\" (показатель: не более 2 символов)",
          {A::File, A::SmallBox},
-         [](const Inputs& in) { return Matrix(M::Power, in, 0, 1); }},
+         [](const Inputs& in, SolveMethod) { return Matrix(M::Power, in, 0, 1); }},
         {"scale",
          "ФАЙЛ_A МНОЖИТЕЛЬ — \"A*\" (множитель: не более 2 символов)",
          {A::File, A::SmallBox},
-         [](const Inputs& in) { return Matrix(M::ByNumber, in, 0, 0, 1); }},
+         [](const Inputs& in, SolveMethod) { return Matrix(M::ByNumber, in, 0, 0, 1); }},
         {"transpose",
          "ФАЙЛ_A — \"Транспонировать A\"",
          {A::File},
-         [](const Inputs& in) { return Matrix(M::Transpose, in); }},
+         [](const Inputs& in, SolveMethod) { return Matrix(M::Transpose, in); }},
         {"solve",
-         "ФАЙЛ — решение системы уравнений методом Крамера",
+         "[--method cramer|gauss|matrix] ФАЙЛ — решение системы уравнений методом Крамера "
+         "(по умолчанию), методом Гаусса или матричным методом",
          {A::File},
-         [](const Inputs& in) { return EquationsPageAnswer(in[0]); }},
+         [](const Inputs& in, SolveMethod method) { return EquationsPageAnswer(in[0], method); },
+         true},
     };
     return commands;
 }
@@ -158,12 +168,23 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     if (command == commands.end()) {
         return UsageError(err, Say("Неизвестная команда: ") + arguments[0]);
     }
-    if (arguments.size() - 1 != command->arguments.size()) {
+    SolveMethod method = SolveMethod::Cramer;
+    size_t first = 1;  // the first of the command's own arguments
+    if (command->takesMethod && arguments.size() > 2 && arguments[1] == "--method") {
+        const auto named = std::find_if(std::begin(kMethods), std::end(kMethods),
+                                        [&](const auto& m) { return arguments[2] == m.first; });
+        if (named == std::end(kMethods)) {
+            return UsageError(err, Say("Неизвестный метод: ") + arguments[2]);
+        }
+        method = named->second;
+        first = 3;
+    }
+    if (arguments.size() - first != command->arguments.size()) {
         return UsageError(err, Say("Неверное число аргументов команды: ") + command->name);
     }
     Inputs inputs;
     for (size_t i = 0; i < command->arguments.size(); ++i) {
-        const std::string& argument = arguments[i + 1];
+        const std::string& argument = arguments[i + first];
         switch (command->arguments[i]) {
             case Argument::Text:
                 inputs.push_back(Utf8ToUtf16(argument));
@@ -191,7 +212,7 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
             }
         }
     }
-    const PageAnswer answer = command->answer(inputs);
+    const PageAnswer answer = command->answer(inputs, method);
     PrintAnswer(out, answer);
     return answer.isMessage ? kMessage : kPrinted;
 }

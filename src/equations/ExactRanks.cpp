@@ -11,42 +11,16 @@
 #include <utility>
 #include <vector>
 
+#include "Modular.h"
 #include "NumberCheck.h"
 #include "SystemText.h"
 
 namespace {
 
-__extension__ using Wide = unsigned __int128;
 using ResidueMatrix = std::vector<std::vector<uint64_t>>;
 
-constexpr int kPrimeBits = 61;
-constexpr uint64_t kLowBits = (uint64_t{1} << kPrimeBits) - 1;
 // 2^61 - c is prime for each of these c.
 constexpr uint64_t kPrimeOffsets[] = {1, 31, 45};
-
-uint64_t Prime(uint64_t offset) {
-    return (uint64_t{1} << kPrimeBits) - offset;
-}
-
-// x modulo 2^61 - offset, for x below 2^123: 2^61 is `offset` modulo that prime, so the bits
-// above the 61st fold down, multiplied by it, twice; what is left is below 2^61 + 2^14.
-uint64_t Reduce(Wide x, uint64_t offset) {
-    x = (x >> kPrimeBits) * offset + (x & kLowBits);
-    x = (x >> kPrimeBits) * offset + (x & kLowBits);
-    const auto r = static_cast<uint64_t>(x);
-    return r >= Prime(offset) ? r - Prime(offset) : r;
-}
-
-uint64_t Power(uint64_t base, uint64_t exponent, uint64_t offset) {
-    uint64_t result = 1;
-    for (; exponent != 0; exponent >>= 1) {
-        if ((exponent & 1U) != 0) {
-            result = Reduce(Wide{result} * base, offset);
-        }
-        base = Reduce(Wide{base} * base, offset);
-    }
-    return result;
-}
 
 size_t Decimals(std::string_view number) {
     const size_t point = number.find('.');

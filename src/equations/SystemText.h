@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "uMatrixes.h"
+#include "uSLU.h"
 
 // The lines of a text: CR ends a line, LF is dropped wherever it stands.
 std::vector<std::string> SplitLines(const std::string& text);
@@ -49,3 +50,16 @@ struct SystemRanks {
 };
 
 SystemRanks ExactRanks(const SystemTerms& system);
+
+// The largest count of unknowns, and of equations, solved. Cramer's report holds n + 1 matrices
+// of n x n numbers; past this order it takes seconds to write and more than a box can show.
+inline constexpr size_t kLargestSolvedOrder = 100;
+
+std::string MessageText(SystemFault fault);
+
+// The message of a system that is not square or is too large for one solution by determinants,
+// or "".
+std::string SquareSystemMessage(const SystemTerms& system);
+
+// The message of a square system whose typed numbers' determinant is 0, or "".
+std::string SingularSystemMessage(const SystemTerms& system);

@@ -6,14 +6,6 @@
 
 namespace {
 
-// The report holds n + 1 matrices of n x n numbers; past this order it takes seconds to write
-// and more than a box can show.
-constexpr size_t kLargestSolvedOrder = 100;
-
-std::string MessageText(SystemFault fault) {
-    return std::string(kSystemMessages[fault]);
-}
-
 // "label( matrix ) = determinant", then an empty line; the matrix's later rows stand under
 // its first.
 void AppendDeterminantBlock(std::string& report, const std::string& label, const TwoDimDynA& matrix,
@@ -52,11 +44,13 @@ std::string CramerReport(const TwoDimDynA& coefficients, const ArrayOfExtended& 
 
 }  // namespace
 
-std::string SolveByCramer(const std::string& text, bool& isMessage) {
-    const SystemTerms system = ReadSystemTerms(text);
+std::string MessageText(SystemFault fault) {
+    return std::string(kSystemMessages[fault]);
+}
+
+std::string SquareSystemMessage(const SystemTerms& system) {
     const size_t unknowns = system.names.size();
     const size_t equations = system.freeTerms.size();
-    isMessage = true;
     if (unknowns > equations) {
         return MessageText(kNoUniqueSolution);
     }
@@ -66,15 +60,31 @@ std::string SolveByCramer(const std::string& text, bool& isMessage) {
     if (unknowns > kLargestSolvedOrder) {
         return MessageText(kTooManyUnknowns) + std::to_string(kLargestSolvedOrder);
     }
-    // Read before the verdict: a number beyond the binary range overflows whatever the system.
-    const TwoDimDynA coefficients = CoefficientMatrix(system);
-    const ArrayOfExtended freeTerms = FreeTermValues(system);
+    return "";
+}
+
+std::string SingularSystemMessage(const SystemTerms& system) {
     // A singular system: no solution when the free terms raise the rank, otherwise infinitely
     // many.
     const SystemRanks ranks = ExactRanks(system);
-    if (ranks.coefficients < unknowns) {
+    if (ranks.coefficients < system.names.size()) {
         return MessageText(ranks.withFreeTerms > ranks.coefficients ? kNoSolution
                                                                     : kNoUniqueSolution);
+    }
+    return "";
+}
+
+std::string SolveByCramer(const std::string& text, bool& isMessage) {
+    const SystemTerms system = ReadSystemTerms(text);
+    isMessage = true;
+    if (std::string message = SquareSystemMessage(system); !message.empty()) {
+        return message;
+    }
+    // Read before the verdict: a number beyond the binary range overflows whatever the system.
+    const TwoDimDynA coefficients = CoefficientMatrix(system);
+    const ArrayOfExtended freeTerms = FreeTermValues(system);
+    if (std::string message = SingularSystemMessage(system); !message.empty()) {
+        return message;
     }
     // D of the typed numbers is not zero, but its binary value may be: then no quotient exists.
     const Extended determinant = Determinant(coefficients);

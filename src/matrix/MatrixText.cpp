@@ -153,11 +153,32 @@ std::string PadLeft(const std::string& text, int width) {
     return std::string(static_cast<size_t>(width - length + 1), ' ') + text;
 }
 
+std::vector<std::string> AlignedRows(const std::vector<std::vector<std::string>>& texts) {
+    size_t firstWidth = 0;
+    size_t width = 0;
+    for (const std::vector<std::string>& row : texts) {
+        for (const std::string& element : row) {
+            width = std::max(width, element.size());
+        }
+        firstWidth = std::max(firstWidth, row.front().size());
+    }
+    std::vector<std::string> rows;
+    rows.reserve(texts.size());
+    for (const std::vector<std::string>& row : texts) {
+        std::string& written = rows.emplace_back();
+        for (size_t c = 0; c < row.size(); ++c) {
+            written += PadLeft(row[c], static_cast<int>(c == 0 ? firstWidth : width));
+            if (c > 0 && c + 1 < row.size()) {
+                written += ' ';
+            }
+        }
+    }
+    return rows;
+}
+
 void MatrixToText(const TwoDimDynA& matrix, std::string& text, int indent) {
     std::vector<std::vector<std::string>> texts;
     texts.reserve(matrix.size());
-    size_t firstWidth = 0;
-    size_t width = 0;
     const size_t numbers = matrix.size() * (matrix.empty() ? 0 : matrix[0].size());
     size_t done = 0;
     for (const ArrayOfExtended& row : matrix) {
@@ -165,24 +186,16 @@ void MatrixToText(const TwoDimDynA& matrix, std::string& text, int indent) {
         rowTexts.reserve(row.size());
         for (const Extended value : row) {
             NoteProgress(done++, numbers);
-            const std::string& element = rowTexts.emplace_back(RealToText(value));
-            width = std::max(width, element.size());
+            rowTexts.push_back(RealToText(value));
         }
-        firstWidth = std::max(firstWidth, rowTexts.front().size());
     }
     const std::string lineBreak = "\r\n" + PadLeft("", indent - 1);
     std::string written;
-    for (size_t r = 0; r < texts.size(); ++r) {
-        if (r > 0) {
+    for (const std::string& row : AlignedRows(texts)) {
+        if (!written.empty()) {
             written += lineBreak;
         }
-        const std::vector<std::string>& row = texts[r];
-        for (size_t c = 0; c < row.size(); ++c) {
-            written += PadLeft(row[c], static_cast<int>(c == 0 ? firstWidth : width));
-            if (c > 0 && c + 1 < row.size()) {
-                written += ' ';
-            }
-        }
+        written += row;
     }
     text = std::move(written);
 }

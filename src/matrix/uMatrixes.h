@@ -25,6 +25,10 @@ void CompactSpaces(std::string& text);
 bool CheckMatrix(const std::string& text, std::string& message);
 void ParseMatrix(const std::string& text, TwoDimDynA& matrix);
 void MatrixToText(const TwoDimDynA& matrix, std::string& text, int indent);
+// The rows of MatrixToText's layout for the elements' texts: each element right-aligned, the first
+// column as wide as its widest element, every other column as the widest of all, one space more
+// before each.
+std::vector<std::string> AlignedRows(const std::vector<std::vector<std::string>>& texts);
 std::string PadLeft(const std::string& text, int width);
 
 // Matrix operations.

@@ -51,10 +51,11 @@ void RoundToSignificant(DecimalForm& form) {
     }
 }
 
-std::string Layout(const DecimalForm& form, bool negative) {
+}  // namespace
+
+std::string DigitsToText(const std::string& digits, int exponent, bool negative) {
     std::string text = negative ? "-" : "";
-    const std::string& digits = form.digits;
-    const int d = form.exponent;
+    const int d = exponent;
     if (d > kSignificantDigits || d < -3) {
         text += digits[0];
         if (digits.size() > 1) {
@@ -80,8 +81,6 @@ std::string Layout(const DecimalForm& form, bool negative) {
     return text;
 }
 
-}  // namespace
-
 std::string RealToText(Extended value) {
     switch (std::fpclassify(value)) {
         case FP_ZERO:
@@ -102,7 +101,7 @@ std::string RealToText(Extended value) {
     }
     DecimalForm form = ToDecimalForm(magnitude);
     RoundToSignificant(form);
-    return Layout(form, std::signbit(value));
+    return DigitsToText(form.digits, form.exponent, std::signbit(value));
 }
 
 Extended TextToReal(std::string_view text) {

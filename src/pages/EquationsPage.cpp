@@ -2,6 +2,8 @@
 
 #include "uSLU.h"
 
-PageAnswer EquationsPageAnswer(std::u16string_view input) {
-    return OneBoxAnswer(input, CheckSystem, SolveByCramer);
+PageAnswer EquationsPageAnswer(std::u16string_view input, SolveMethod method) {
+    // By SolveMethod.
+    constexpr PageCalculation kSolvers[] = {SolveByCramer, SolveByGauss, SolveByMatrixMethod};
+    return OneBoxAnswer(input, CheckSystem, kSolvers[static_cast<size_t>(method)]);
 }

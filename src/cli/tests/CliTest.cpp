@@ -31,10 +31,38 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
         {{"scale", square, Utf8(u8"жж")}, "", " 0 0\n 0 0\n", 0},
         {{"transpose", "-"}, "1 2 3\n", " 1\n 2\n 3\n", 0},
         {{"solve", "-"}, "x=1\n\n", Utf8(u8"Нету знака \"=\"\n"), 1},
+        {{"solve", "--method", "gauss", "-"},
+         "x+y=1\nx+y=2\n",
+         Utf8(
+             u8"Методом Гаусса:\n\nРасширенная матрица системы (столбцы x, y и свободные члены):\n"
+             u8" 1 1 | 1\n 1 1 | 2\n\nПрямой ход: ниже ведущих элементов получаем нули.\n\nШаг 1. "
+             u8"Столбец x, ведущий элемент 1 в строке 1.\nИз строки 2 вычитаем строку 1.\n 1 1 | "
+             u8"1\n"
+             u8" 0 0 | 1\n\nШаг 2. Столбец y: в строке 2 и ниже только нули, ведущего элемента нет."
+             u8"\n\nСтрока 2 означает равенство 0 = 1, которое неверно: система несовместна.\n\n"
+             u8"Ответ:\nНе имеет решения\n"),
+         0},
+        {{"solve", "--method", "matrix", "-"},
+         "2x=1",
+         Utf8(u8"Матричным методом:\n\nA = матрица системы, B = столбец свободных членов, X = "
+              u8"A^(-1)*B.\n\nA = ( 2 )\n\nB = ( 1 )\n\nD = det A = 2\n\nA^(-1) = ( 1/2 )\n\n"
+              u8"X = A^(-1)*B = ( 1/2 )\n\nОтвет:\nx = 1/2\n"),
+         0},
+        {{"solve", "--method", "matrix", "-"}, "x+y=1\nx+y=2", Utf8(u8"Не имеет решения\n"), 1},
+        {{"solve", "--method", "cramer", "-"},
+         "x+y=1",
+         Utf8(u8"Система не имеет единственного решения\n"),
+         1},
         {{}, "", Utf8(u8"Не указана команда."), 2},
         {{"sum", "a"}, "", Utf8(u8"Неизвестная команда: sum"), 2},
         {{"mul", square}, "", Utf8(u8"Неверное число аргументов команды: mul"), 2},
         {{"pow", square, "100"}, "", Utf8(u8"не более 2 символов: 100"), 2},
+        {{"solve", "--method", "lu", "-"}, "", Utf8(u8"Неизвестный метод: lu"), 2},
+        {{"solve", "--method", "gauss"}, "", Utf8(u8"Неверное число аргументов команды: solve"), 2},
+        {{"det", "--method", "gauss", "-"},
+         "",
+         Utf8(u8"Неверное число аргументов команды: det"),
+         2},
         {{"add", square, square + ".missing"},
          "",
          Utf8(u8"«") + square + Utf8(u8".missing»: файл не найден."),
@@ -66,6 +94,8 @@ TEST(Cli, HelpNamesTheCommands) {
     std::ostringstream err;
     EXPECT_EQ(RunCli({"--help"}, in, out, err), 0);
     EXPECT_NE(out.str().find(Utf8(u8"\n  transpose ФАЙЛ_A — \"Транспонировать A\"\n")),
+              std::string::npos);
+    EXPECT_NE(out.str().find(Utf8(u8"\n  solve [--method cramer|gauss|matrix] ФАЙЛ — ")),
               std::string::npos);
     EXPECT_EQ(err.str(), "");
 }

@@ -201,6 +201,9 @@ TEST(Pages, ReportTheStepsOfLongCalculationsAndStopWhenAsked) {
          6,
          {0, 1, 2, 3, 4, 5}},                                                // numbers
         {[] { return EquationsPageAnswer(u"x+y=3\r\nx-y=1"); }, 3, {1, 2}},  // determinants
+        {[] { return EquationsPageAnswer(u"x+y=3\r\nx-y=1", SolveMethod::Gauss); },
+         2,
+         {0, 1}},  // columns
     };
     for (const auto& row : rows) {
         std::vector<size_t> steps;

@@ -1,5 +1,6 @@
 // The window, by mouse and by keyboard: the page switch, the buttons, the Tab order and the
 // names screen readers give the controls, the keys in the boxes, the menu.
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -149,6 +150,58 @@ TEST_F(WindowTest, KeysInTheBoxes) {
         EXPECT_EQ(texts(), row.boxAfter + L"|" + row.resultAfter);
         EXPECT_EQ(program.Focus(), box) << "the focus stays";
         EXPECT_TRUE(IsWindowVisible(GetParent(box))) << "the page stays";
+    }
+}
+
+// The method is chosen by the mouse or by the arrow keys within its group; "Решить" and
+// Ctrl+Enter in the box solve by it, and the choice stays while another page is shown.
+TEST_F(WindowTest, SolvesByTheChosenMethod) {
+    program.Click(IDC_PAGE_EQUATIONS);
+    program.SetText(IDC_EQUATIONS_INPUT, L"x+y=3\r\nx-y=1");
+    const HWND box = program.Control(IDC_EQUATIONS_INPUT);
+    const struct {
+        std::vector<WORD> choose;  // arrow keys from the checked radio button; none: a click
+        int click;
+        int checked;
+        std::wstring reportStart;
+    } rows[] = {
+        {{}, IDC_EQUATIONS_GAUSS, IDC_EQUATIONS_GAUSS, L"Методом Гаусса:"},
+        {{VK_DOWN}, 0, IDC_EQUATIONS_MATRIX_METHOD, L"Матричным методом:"},
+        {{VK_UP, VK_UP}, 0, IDC_EQUATIONS_CRAMER, L"Методом Крамера:"},
+        {{}, IDC_EQUATIONS_MATRIX_METHOD, IDC_EQUATIONS_MATRIX_METHOD, L"Матричным методом:"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "radio button " << row.checked);
+        if (row.click != 0) {
+            program.Click(row.click);
+        } else {
+            const auto checked = std::ranges::find_if(
+                kMethodButtons, [&](const MethodButton& b) { return program.IsChecked(b.id); });
+            const HWND radio = program.Control(checked->id);
+            SendMessageW(GetParent(box), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(radio), TRUE);
+            ASSERT_TRUE(WaitFor([&] { return program.Focus() == radio; }, 2s));
+            for (const WORD key : row.choose) {
+                PressKeys({key});
+            }
+        }
+        WaitFor([&] { return program.IsChecked(row.checked); }, 2s);
+        for (const auto& [id, method] : kMethodButtons) {
+            EXPECT_EQ(program.IsChecked(id), id == row.checked) << "radio button " << id;
+        }
+        program.Click(IDC_PAGE_EXPRESSION);
+        program.Click(IDC_PAGE_EQUATIONS);
+        SendMessageW(GetParent(box), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+        ASSERT_TRUE(WaitFor([&] { return program.Focus() == box; }, 2s));
+        program.SetText(IDC_EQUATIONS_RESULT, L"");
+        PressKeys({VK_CONTROL, VK_RETURN});
+        const auto solved = [&] {
+            return program.Text(IDC_EQUATIONS_RESULT).starts_with(row.reportStart + L"\r\n");
+        };
+        EXPECT_TRUE(WaitFor(solved, 2s)) << program.Text(IDC_EQUATIONS_RESULT);
+        EXPECT_EQ(program.Focus(), box);
+        if (row.checked == IDC_EQUATIONS_GAUSS) {
+            Pose(L"gauss");
+        }
     }
 }
 

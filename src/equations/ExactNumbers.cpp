@@ -1,0 +1,97 @@
+// The typed numbers as exact fractions, and their texts.
+#include "ExactSystem.h"
+#include "NumberCheck.h"
+#include "uConvert.h"
+
+namespace {
+
+constexpr size_t kLongestExact = 15;
+
+Integer TenToThe(int exponent) {
+    return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent));
+}
+
+}  // namespace
+
+Fraction DecimalFraction(std::string_view number) {
+    std::string digits;
+    int decimals = 0;
+    bool afterPoint = false;
+    for (const char c : number) {
+        // No leading zero: the integer's text would read as octal.
+        if (IsDigit(c) && (c != '0' || !digits.empty())) {
+            digits += c;
+        }
+        decimals += afterPoint && IsDigit(c) ? 1 : 0;
+        afterPoint = afterPoint || c == '.';
+    }
+    const Integer magnitude(digits.empty() ? "0" : digits);
+    return Fraction(number.starts_with('-') ? Integer(-magnitude) : magnitude, TenToThe(decimals));
+}
+
+FractionMatrix AugmentedMatrix(const SystemTerms& system) {
+    FractionMatrix matrix(system.freeTerms.size(),
+                          std::vector<Fraction>(system.names.size() + 1, Fraction(0)));
+    for (size_t row = 0; row < matrix.size(); ++row) {
+        for (const auto& [column, coefficient] : system.termsOfLine[row]) {
+            matrix[row][column] += DecimalFraction(coefficient);
+        }
+        matrix[row].back() = DecimalFraction(system.freeTerms[row]);
+    }
+    return matrix;
+}
+
+WholeMatrix WholeRows(const FractionMatrix& m, std::vector<Integer>& factors) {
+    WholeMatrix whole;
+    for (const std::vector<Fraction>& row : m) {
+        Integer& factor = factors.emplace_back(1);
+        for (const Fraction& x : row) {
+            factor = lcm(factor, Integer(denominator(x)));
+        }
+        std::vector<Integer>& wholeRow = whole.emplace_back();
+        for (const Fraction& x : row) {
+            wholeRow.push_back(numerator(x) * (factor / denominator(x)));
+        }
+    }
+    return whole;
+}
+
+std::string FractionText(const Fraction& value, bool& approximate) {
+    const Integer magnitude = abs(numerator(value));
+    const Integer& below = denominator(value);
+    const std::string top = magnitude.str();
+    const std::string bottom = below.str();
+    const std::string sign = value < 0 ? "-" : "";
+    if (top.size() <= kLongestExact && bottom.size() <= kLongestExact) {
+        return sign + top + (below == 1 ? "" : "/" + bottom);
+    }
+    approximate = true;
+    // value * 10^shift lies in [10^14, 10^16); one shift less when it reaches 10^15.
+    int shift = static_cast<int>(kLongestExact + bottom.size() - top.size());
+    const auto scaled = [&](int s, Integer& remainder, Integer& divisor) {
+        const Integer above = s >= 0 ? Integer(magnitude * TenToThe(s)) : magnitude;
+        divisor = s >= 0 ? below : Integer(below * TenToThe(-s));
+        Integer quotient;
+        divide_qr(above, divisor, quotient, remainder);
+        return quotient;
+    };
+    Integer remainder;
+    Integer divisor;
+    Integer digits = scaled(shift, remainder, divisor);
+    if (digits >= TenToThe(kLongestExact)) {
+        digits = scaled(--shift, remainder, divisor);
+    }
+    if (2 * remainder >= divisor) {
+        ++digits;
+    }
+    int exponent = static_cast<int>(kLongestExact) - shift;
+    std::string text = digits.str();
+    if (text.size() > kLongestExact) {  // rounded up to 10^15
+        text.resize(kLongestExact);
+        ++exponent;
+    }
+    while (text.back() == '0') {
+        text.pop_back();
+    }
+    return DigitsToText(text, exponent, value < 0);
+}
