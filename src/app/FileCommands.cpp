@@ -72,6 +72,10 @@ std::wstring AskForPath(HWND owner, bool save, const wchar_t* suggested = L"") {
 // The file's text as the box takes it, or why not: the file is read up to one byte more than
 // the largest that opens.
 BoxTextOfFile ReadFromDisk(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return {{}, FileFault::NotFound};  // a folder is no file
+    }
     const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -148,6 +152,9 @@ FileFault SaveSafely(const std::wstring& path, const std::string& bytes) {
 }  // namespace
 
 void OpenCommand(HWND window) {
+    if (IsPageWorking(Shell.pages[Shell.currentPage])) {
+        return;
+    }
     const std::wstring path = AskForPath(window, false);
     if (!path.empty()) {
         OpenFile(window, path);
@@ -175,6 +182,9 @@ void OpenDroppedFile(HWND window, HDROP drop) {
     std::wstring path(DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
     path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
     DragFinish(drop);
+    if (IsPageWorking(Shell.pages[Shell.currentPage])) {
+        return;
+    }
     if (OpenFile(window, path) && count > 1) {
         MessageBoxW(window, Wide(NamedFile(kOnlyFirstDropped, Utf16(path)) + u".").c_str(),
                     L"Nerolith", MB_ICONINFORMATION | MB_OK);

@@ -200,6 +200,7 @@ void LayOut(HWND window, UINT dpi) {
                    area.bottom - area.top, TRUE);
         LayOutPage(i, dpi, extra);
     }
+    PlaceProgressBar();
 }
 
 // Gives the fonts: the frames keep the system's.
@@ -339,7 +340,7 @@ void OnActivate(HWND, UINT state, HWND, BOOL minimized) {
 void PressSolveButton() {
     const int solve = kPageTable[Shell.currentPage].solveButton;
     const HWND button = GetDlgItem(CurrentPage(), solve);
-    if (solve != 0 && IsWindowEnabled(button)) {
+    if (solve != 0 && IsWindowEnabled(button) && !IsPageWorking(CurrentPage())) {
         FORWARD_WM_COMMAND(CurrentPage(), solve, button, BN_CLICKED, SendMessageW);
     }
 }
@@ -387,11 +388,14 @@ void OnCommand(HWND window, int id, HWND control, UINT code) {
     }
 }
 
-// "Сохранить результат..." is greyed while the result box is empty.
+// "Сохранить результат..." is greyed while the result box is empty, "Открыть..." while the page
+// calculates.
 void OnInitMenuPopup(HWND, HMENU menu, UINT, BOOL systemMenu) {
     if (!systemMenu) {
         const bool empty = GetWindowTextLengthW(CurrentPageBoxes().result) == 0;
         EnableMenuItem(menu, IDM_SAVE_RESULT, MF_BYCOMMAND | (empty ? MF_GRAYED : MF_ENABLED));
+        const bool working = IsPageWorking(CurrentPage());
+        EnableMenuItem(menu, IDM_OPEN, MF_BYCOMMAND | (working ? MF_GRAYED : MF_ENABLED));
     }
 }
 
@@ -417,7 +421,7 @@ void OnSize(HWND window, UINT state, int, int) {
     }
 }
 
-// The window is never smaller than its design's size at its DPI.
+// The window is never smaller than its smallest size at its DPI.
 void OnGetMinMaxInfo(HWND, LPMINMAXINFO limits) {
     const Box smallest = Scaled(kWindowAt96, Shell.dpi);
     limits->ptMinTrackSize = {smallest.width, smallest.height};

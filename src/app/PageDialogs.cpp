@@ -19,6 +19,11 @@
 
 namespace {
 
+// The page's row in kPageTable.
+size_t RowOf(HWND page) {
+    return static_cast<size_t>(std::ranges::find(Shell.pages, page) - Shell.pages.begin());
+}
+
 std::u16string ReadBoxText(HWND page, int boxId) {
     return TextOfBox(GetDlgItem(page, boxId));
 }
@@ -57,7 +62,7 @@ constexpr int kMatrixInputBoxes[] = {IDC_MATRIX_A, IDC_MATRIX_B};
 void OnPageCommand(HWND page, int id, HWND, UINT code) {
     if (code == EN_SETFOCUS &&
         std::ranges::find(kMatrixInputBoxes, id) != std::end(kMatrixInputBoxes)) {
-        Shell.inputBox[Shell.currentPage] = id;  // "Открыть..." fills the box used last
+        Shell.inputBox[RowOf(page)] = id;  // "Открыть..." fills the box used last
         return;
     }
     if (code != BN_CLICKED) {
@@ -152,7 +157,14 @@ void ShowAnswer(HWND page, int resultBox, const PageAnswer& answer,
     WriteBoxText(page, resultBox, answer.text);
     if (answer.refused.length != 0) {
         const HWND box = GetDlgItem(page, inputBoxes[answer.refused.box]);
-        SendMessageW(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+        // A page shown now takes the focus to the box; a hidden one gives it there when shown.
+        const auto row =
+            static_cast<size_t>(std::ranges::find(Shell.pages, page) - Shell.pages.begin());
+        if (row == Shell.currentPage) {
+            SendMessageW(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+        } else {
+            Shell.focusInPage[row] = box;
+        }
         const auto start = static_cast<int>(answer.refused.offset);
         Edit_SetSel(box, start, start + static_cast<int>(answer.refused.length));
         Edit_ScrollCaret(box);

@@ -9,6 +9,7 @@
 #include <windowsx.h>
 // clang-format on
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -47,19 +48,14 @@ RECT RectInPage(HWND control) {
     return rect;
 }
 
-// In the row of the result box's label, from the label to the box's right edge.
 void ShowProgressBar() {
     PageWork& work = Shell.work;
-    const HWND resultBox = GetDlgItem(work.page, work.resultBox);
-    const RECT label = RectInPage(GetWindow(resultBox, GW_HWNDPREV));
-    const RECT box = RectInPage(resultBox);
-    const LONG gap = (label.bottom - label.top) / 2;
-    work.progressBar = CreateWindowExW(
-        0, PROGRESS_CLASSW, L"Ход вычисления", WS_CHILD | WS_VISIBLE | PBS_SMOOTH,
-        label.right + gap, label.top, box.right - label.right - gap, label.bottom - label.top,
-        work.page, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PROGRESS)),
-        GetWindowInstance(work.page), nullptr);
+    work.progressBar = CreateWindowExW(0, PROGRESS_CLASSW, L"Ход вычисления",
+                                       WS_CHILD | WS_VISIBLE | PBS_SMOOTH, 0, 0, 0, 0, work.page,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PROGRESS)),
+                                       GetWindowInstance(work.page), nullptr);
     SendMessageW(work.progressBar, PBM_SETRANGE32, 0, kProgressSteps);
+    PlaceProgressBar();
 }
 
 // Has the window under the mouse take its cursor again.
@@ -74,6 +70,13 @@ void ShowWaiting(bool waiting) {
     PageWork& work = Shell.work;
     const HWND stopButton = GetDlgItem(work.page, work.button);
     if (waiting) {
+        // A control about to wait would lose the focus to nothing: the stop button keeps it.
+        work.focus = GetFocus();
+        const bool onPage =
+            std::ranges::find(Shell.pages, GetParent(work.focus)) != Shell.pages.end();
+        if (onPage && IsOfClass(work.focus, L"Button")) {
+            SetFocus(stopButton);
+        }
         work.buttonText.resize(static_cast<size_t>(GetWindowTextLengthW(stopButton)) + 1);
         work.buttonText.resize(static_cast<size_t>(GetWindowTextW(
             stopButton, work.buttonText.data(), static_cast<int>(work.buttonText.size()))));
@@ -84,11 +87,17 @@ void ShowWaiting(bool waiting) {
     }
     SetWindowTextW(stopButton, waiting ? L"Остановить" : work.buttonText.c_str());
     SetPagesWaiting(waiting);
+    if (!waiting && GetFocus() == stopButton && IsWindowVisible(work.focus)) {
+        SetFocus(work.focus);
+    }
     RefreshCursor();
 }
 
 void OnProgressTimer() {
     PageWork& work = Shell.work;
+    if (work.page == nullptr) {
+        return;
+    }
     if (work.progressBar == nullptr) {
         if (GetTickCount() - work.startTick < kQuietMs) {
             return;
@@ -107,7 +116,9 @@ void StartPageWork(HWND page, int button, int resultBox, std::span<const int> in
                    std::function<PageAnswer()> calculate) {
     PageWork& work = Shell.work;
     if (work.page != nullptr) {
-        if (page == work.page && button == work.button) {
+        // Only the button shown as "Остановить" stops: a second press of a button that has not
+        // turned yet, such as a double-click, does nothing.
+        if (page == work.page && button == work.button && work.progressBar != nullptr) {
             StopPageWork();
         }
         return;
@@ -156,6 +167,24 @@ void OnPageWorkDone() {
 void EndPageWork() {
     StopPageWork();
     OnPageWorkDone();
+}
+
+bool IsPageWorking(HWND page) {
+    return Shell.work.page != nullptr && Shell.work.page == page;
+}
+
+// In the row of the result box's label, from the label to the box's right edge.
+void PlaceProgressBar() {
+    const PageWork& work = Shell.work;
+    if (work.progressBar == nullptr) {
+        return;
+    }
+    const HWND resultBox = GetDlgItem(work.page, work.resultBox);
+    const RECT label = RectInPage(GetWindow(resultBox, GW_HWNDPREV));
+    const RECT box = RectInPage(resultBox);
+    const LONG gap = (label.bottom - label.top) / 2;
+    MoveWindow(work.progressBar, label.right + gap, label.top, box.right - label.right - gap,
+               label.bottom - label.top, TRUE);
 }
 
 void OnPageWorkTimer(HWND, UINT id) {

@@ -38,6 +38,7 @@ struct PageWork {
     std::atomic<size_t> done{0};  // the last step reported, done of total
     std::atomic<size_t> total{0};
     DWORD startTick = 0;
+    HWND focus = nullptr;        // where the focus was when the page began to wait
     HWND progressBar = nullptr;  // shown once the calculation has run a short while
     PageAnswer answer;           // written by the worker, read once it has ended
 };
@@ -103,6 +104,10 @@ void ShowAnswer(HWND page, int resultBox, const PageAnswer& answer,
 void StartPageWork(HWND page, int button, int resultBox, std::span<const int> inputBoxes,
                    std::function<PageAnswer()> calculate);
 void StopPageWork();
+// Whether `page` runs a calculation; its boxes take no new text then.
+bool IsPageWorking(HWND page);
+// Places the progress bar, if shown, in the row of the result box's label.
+void PlaceProgressBar();
 void OnPageWorkDone();
 void OnPageWorkTimer(HWND window, UINT id);
 // Stops the calculation and waits for the worker to end.

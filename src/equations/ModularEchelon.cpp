@@ -70,8 +70,8 @@ size_t PrimesFor(size_t bits) {
 }
 
 // The most primes tried: their offsets stay below 200,000, within Reduce's reach, and their
-// product of about 250,000 bits holds the form of any system a box holds (at most 32,767
-// characters, so a Hadamard bound below 2^110,000).
+// product of about 250,000 bits holds the form of a system whose Hadamard bound is below
+// 2^125,000; a system with longer numbers is answered with a message instead.
 constexpr size_t kMostPrimes = 4096;
 
 // The next offset above `offset` whose 2^61 - offset is prime (Miller-Rabin with the bases that

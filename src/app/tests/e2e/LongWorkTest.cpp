@@ -66,6 +66,9 @@ TEST(LongWorkTest, AnswersShowsProgressStopsAndEndsWithTheWindow) {
         std::this_thread::sleep_for(50ms);
     }
     EXPECT_GT(SendMessageW(bar(), PBM_GETPOS, 0, 0), first) << "the bar moves";
+    ASSERT_TRUE(program.BringToFront());
+    PressKeys({VK_CONTROL, 'O'});
+    EXPECT_EQ(program.WaitForShown(nullptr, 1s), nullptr) << "no file opens into a working page";
     // Other pages and the About box while it runs.
     program.Click(IDC_PAGE_EXPRESSION);
     EXPECT_EQ(program.TabCaption(), L"Примеры");
