@@ -5,10 +5,12 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <random>
 #include <string>
 
+#include "Calculation.h"
 #include "EquationsPage.h"
 #include "SystemText.h"
 
@@ -133,8 +135,13 @@ BENCHMARK_CAPTURE(BinaryDeterminant, Regular100, DecimalSystem(100, false))
 }  // namespace
 
 // The page's answer by an exact method, the box's text read and the report written.
+// Watched as the window watches it; steps counts the progress reports of one solution, which
+// times NoteProgressOnce (matrix_bench) bounds what the watch costs.
 void SolveExactly(benchmark::State& state, SolveMethod method, const std::string& text) {
     const std::u16string input(text.begin(), text.end());
+    std::atomic<size_t> steps{0};
+    CalculationWatch watch{[&](size_t, size_t) { ++steps; }};
+    WatchCalculations(&watch);
     for (auto _ : state) {
         const PageAnswer answer = EquationsPageAnswer(input, method);
         if (answer.isMessage) {
@@ -143,6 +150,8 @@ void SolveExactly(benchmark::State& state, SolveMethod method, const std::string
         }
         benchmark::DoNotOptimize(answer);
     }
+    WatchCalculations(nullptr);
+    state.counters["steps"] = static_cast<double>(steps) / static_cast<double>(state.iterations());
 }
 
 BENCHMARK_CAPTURE(SolveExactly, Gauss100, SolveMethod::Gauss, DecimalSystem(100, false))
