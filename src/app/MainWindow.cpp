@@ -212,9 +212,6 @@ void SetFonts(HWND window) {
         }
         child = GetWindow(child, GW_HWNDNEXT);
     }
-    for (const HWND page : Shell.pages) {
-        SetPageFonts(page);
-    }
 }
 
 void InsertPageTab(const PageRow& page) {
@@ -347,7 +344,7 @@ void PressSolveButton() {
 
 void SelectAllInFocusedBox() {
     const HWND focus = GetFocus();
-    if (IsEditBox(focus)) {
+    if (IsOfClass(focus, L"Edit")) {
         Edit_SetSel(focus, 0, -1);
     }
 }
@@ -408,6 +405,9 @@ void OnDpiChanged(HWND window, UINT dpi, const RECT* suggested) {
     const ShellFonts oldFonts = Shell.fonts;
     Shell.fonts = FontsForDpi(dpi);
     SetFonts(window);
+    for (const HWND page : Shell.pages) {
+        SetPageFonts(page);
+    }
     DeleteFonts(oldFonts);
     SetWindowPos(window, nullptr, suggested->left, suggested->top,
                  suggested->right - suggested->left, suggested->bottom - suggested->top,

@@ -19,11 +19,6 @@
 
 namespace {
 
-// The page's row in kPageTable.
-size_t RowOf(HWND page) {
-    return static_cast<size_t>(std::ranges::find(Shell.pages, page) - Shell.pages.begin());
-}
-
 std::u16string ReadBoxText(HWND page, int boxId) {
     return TextOfBox(GetDlgItem(page, boxId));
 }
@@ -131,10 +126,7 @@ BOOL OnPageInit(HWND page, HWND, LPARAM row) {
     PagePlan& plan = Shell.pagePlans[static_cast<size_t>(row)];
     for (HWND control = GetWindow(page, GW_CHILD); control != nullptr;
          control = GetWindow(control, GW_HWNDNEXT)) {
-        RECT rect{};
-        GetWindowRect(control, &rect);
-        MapWindowRect(nullptr, page, &rect);
-        plan.emplace_back(control, rect);
+        plan.emplace_back(control, RectInPage(control));
     }
     SetPageFonts(page);
     for (const int box : kTwoDigitBoxes) {
@@ -158,8 +150,7 @@ void ShowAnswer(HWND page, int resultBox, const PageAnswer& answer,
     if (answer.refused.length != 0) {
         const HWND box = GetDlgItem(page, inputBoxes[answer.refused.box]);
         // A page shown now takes the focus to the box; a hidden one gives it there when shown.
-        const auto row =
-            static_cast<size_t>(std::ranges::find(Shell.pages, page) - Shell.pages.begin());
+        const size_t row = RowOf(page);
         if (row == Shell.currentPage) {
             SendMessageW(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
         } else {
@@ -178,14 +169,22 @@ std::u16string TextOfBox(HWND box) {
     return std::u16string(buffer.begin(), buffer.begin() + copied);
 }
 
-bool IsEditBox(HWND window) {
-    return IsOfClass(window, L"Edit");
+size_t RowOf(HWND page) {
+    return static_cast<size_t>(std::ranges::find(Shell.pages, page) - Shell.pages.begin());
+}
+
+RECT RectInPage(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowRect(nullptr, GetParent(control), &rect);
+    return rect;
 }
 
 void SetPageFonts(HWND page) {
     for (HWND control = GetWindow(page, GW_CHILD); control != nullptr;
          control = GetWindow(control, GW_HWNDNEXT)) {
-        SetWindowFont(control, IsEditBox(control) ? Shell.fonts.edit : Shell.fonts.dialog, TRUE);
+        SetWindowFont(control, IsOfClass(control, L"Edit") ? Shell.fonts.edit : Shell.fonts.dialog,
+                      TRUE);
     }
 }
 

@@ -9,7 +9,6 @@
 #include <windowsx.h>
 // clang-format on
 
-#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -41,13 +40,6 @@ void SetPagesWaiting(bool waiting) {
     }
 }
 
-RECT RectInPage(HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowRect(nullptr, GetParent(control), &rect);
-    return rect;
-}
-
 void ShowProgressBar() {
     PageWork& work = Shell.work;
     work.progressBar = CreateWindowExW(0, PROGRESS_CLASSW, L"Ход вычисления",
@@ -72,14 +64,11 @@ void ShowWaiting(bool waiting) {
     if (waiting) {
         // A control about to wait would lose the focus to nothing: the stop button keeps it.
         work.focus = GetFocus();
-        const bool onPage =
-            std::ranges::find(Shell.pages, GetParent(work.focus)) != Shell.pages.end();
-        if (onPage && IsOfClass(work.focus, L"Button")) {
+        if (RowOf(GetParent(work.focus)) < kPageCount && IsOfClass(work.focus, L"Button")) {
             SetFocus(stopButton);
         }
-        work.buttonText.resize(static_cast<size_t>(GetWindowTextLengthW(stopButton)) + 1);
-        work.buttonText.resize(static_cast<size_t>(GetWindowTextW(
-            stopButton, work.buttonText.data(), static_cast<int>(work.buttonText.size()))));
+        const std::u16string buttonText = TextOfBox(stopButton);
+        work.buttonText.assign(buttonText.begin(), buttonText.end());
         ShowProgressBar();
     } else {
         DestroyWindow(work.progressBar);

@@ -89,7 +89,10 @@ PageBoxes CurrentPageBoxes();
 std::u16string TextOfBox(HWND box);
 // The procedure of every page; its creation parameter is the page's row in kPageTable.
 INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-bool IsEditBox(HWND window);
+// The page's row in kPageTable; kPageCount for a window that is no page.
+size_t RowOf(HWND page);
+// The control's rectangle in its parent's client area.
+RECT RectInPage(HWND control);
 // Gives the page's edit boxes Shell.fonts.edit and its other controls Shell.fonts.dialog.
 void SetPageFonts(HWND page);
 

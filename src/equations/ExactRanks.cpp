@@ -19,9 +19,6 @@ namespace {
 
 using ResidueMatrix = std::vector<std::vector<uint64_t>>;
 
-// 2^61 - c is prime for each of these c.
-constexpr uint64_t kPrimeOffsets[] = {1, 31, 45};
-
 size_t Decimals(std::string_view number) {
     const size_t point = number.find('.');
     return point == std::string_view::npos ? 0 : number.size() - point - 1;
@@ -60,48 +57,20 @@ ResidueMatrix ResiduesOf(const SystemTerms& system, uint64_t offset) {
     return m;
 }
 
-// Gaussian elimination column by column; the pivots met before the last column count the rank
-// of the coefficients.
-SystemRanks RanksModulo(ResidueMatrix m, uint64_t offset) {
-    SystemRanks ranks;
-    const size_t columns = m.front().size();
-    size_t rank = 0;
-    for (size_t column = 0; column < columns; ++column) {
-        if (column + 1 == columns) {
-            ranks.coefficients = rank;
-        }
-        const auto pivotRow = std::find_if(m.begin() + static_cast<std::ptrdiff_t>(rank), m.end(),
-                                           [column](const auto& row) { return row[column] != 0; });
-        if (pivotRow == m.end()) {
-            continue;
-        }
-        std::swap(*pivotRow, m[rank]);
-        const std::vector<uint64_t>& pivot = m[rank];
-        const uint64_t inverse = Power(pivot[column], Prime(offset) - 2, offset);
-        for (size_t i = rank + 1; i < m.size(); ++i) {
-            std::vector<uint64_t>& row = m[i];
-            if (row[column] == 0) {
-                continue;
-            }
-            const uint64_t factor = Prime(offset) - Reduce(Wide{row[column]} * inverse, offset);
-            for (size_t j = column + 1; j < columns; ++j) {
-                row[j] = Reduce(row[j] + Wide{factor} * pivot[j], offset);
-            }
-        }
-        ++rank;
-    }
-    ranks.withFreeTerms = rank;
-    return ranks;
-}
-
 }  // namespace
 
 SystemRanks ExactRanks(const SystemTerms& system) {
     SystemRanks largest;
-    for (const uint64_t offset : kPrimeOffsets) {
-        const SystemRanks ranks = RanksModulo(ResiduesOf(system, offset), offset);
-        largest.coefficients = std::max(largest.coefficients, ranks.coefficients);
-        largest.withFreeTerms = std::max(largest.withFreeTerms, ranks.withFreeTerms);
+    uint64_t offset = 0;
+    for (int prime = 0; prime < 3; ++prime) {
+        offset = NextPrimeOffset(offset);
+        ResidueMatrix m = ResiduesOf(system, offset);
+        // The pivots met before the free terms' column count the rank of the coefficients.
+        const std::vector<size_t> pivots = ForwardModulo(m, m.front().size(), offset);
+        const auto coefficients = static_cast<size_t>(std::ranges::count_if(
+            pivots, [&](size_t column) { return column < system.names.size(); }));
+        largest.coefficients = std::max(largest.coefficients, coefficients);
+        largest.withFreeTerms = std::max(largest.withFreeTerms, pivots.size());
         if (largest.coefficients == system.names.size()) {
             break;
         }

@@ -2,7 +2,9 @@
 // echelon form.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 __extension__ using Wide = unsigned __int128;
 
@@ -33,3 +35,14 @@ inline uint64_t Power(uint64_t base, uint64_t exponent, uint64_t offset) {
     }
     return result;
 }
+
+// The next offset above `offset` whose 2^61 - offset is prime (Miller-Rabin with the bases that
+// decide every number below 2^64): 1, 31, 45, ...
+uint64_t NextPrimeOffset(uint64_t offset);
+
+// Forward elimination modulo 2^61 - offset over the first `columns` columns: the first row at or
+// below the current one with a non-zero entry is the pivot, and the rows below lose their entries
+// under it (the columns past `columns` follow along). The pivots' columns; `determinant`, when
+// given, gets the determinant of the leading square.
+std::vector<size_t> ForwardModulo(std::vector<std::vector<uint64_t>>& m, size_t columns,
+                                  uint64_t offset, uint64_t* determinant = nullptr);

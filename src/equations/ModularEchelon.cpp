@@ -10,7 +10,6 @@
 // The result is proved on the whole numbers: every column without a pivot, the free terms
 // included, is the combination of the pivot columns that the form states.
 #include <algorithm>
-#include <bit>
 #include <iterator>
 #include <utility>
 
@@ -74,40 +73,6 @@ size_t PrimesFor(size_t bits) {
 // 2^125,000; a system with longer numbers is answered with a message instead.
 constexpr size_t kMostPrimes = 4096;
 
-// The next offset above `offset` whose 2^61 - offset is prime (Miller-Rabin with the bases that
-// decide every number below 2^64).
-uint64_t NextPrimeOffset(uint64_t offset) {
-    static constexpr uint64_t kBases[] = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37};
-    const auto isPrime = [](uint64_t c) {
-        const uint64_t n = Prime(c);
-        for (const uint64_t q : kBases) {
-            if (n % q == 0) {
-                return false;
-            }
-        }
-        const int twos = std::countr_zero(n - 1);
-        const uint64_t odd = (n - 1) >> twos;
-        for (const uint64_t base : kBases) {
-            uint64_t x = Power(base, odd, c);
-            if (x == 1 || x == n - 1) {
-                continue;
-            }
-            int i = 1;
-            for (; i < twos && x != n - 1; ++i) {
-                x = Reduce(Wide{x} * x, c);
-            }
-            if (x != n - 1) {
-                return false;
-            }
-        }
-        return true;
-    };
-    do {
-        offset += offset % 2 == 0 ? 1 : 2;  // 2^61 - c is odd for odd c
-    } while (!isPrime(offset));
-    return offset;
-}
-
 Residues ResiduesModulo(const WholeSystem& whole, uint64_t offset) {
     const uint64_t limbBase = Reduce(Wide{1} << 64, offset);
     Residues residues(whole.limbs.size());
@@ -135,36 +100,13 @@ struct ModularForm {
 ModularForm EchelonModulo(Residues m, size_t unknowns, uint64_t offset) {
     const uint64_t p = Prime(offset);
     ModularForm form;
-    // Forward, column by column: the first row at or below the current one with a non-zero
-    // entry is the pivot.
-    for (size_t column = 0; column < unknowns; ++column) {
-        StopIfAsked();
-        const size_t rank = form.pivotColumns.size();
-        const auto pivotRow = std::find_if(m.begin() + static_cast<std::ptrdiff_t>(rank), m.end(),
-                                           [column](const auto& row) { return row[column] != 0; });
-        if (pivotRow == m.end()) {
+    form.pivotColumns = ForwardModulo(m, unknowns, offset, &form.determinant);
+    for (size_t column = 0, k = 0; column < unknowns; ++column) {
+        if (k < form.pivotColumns.size() && form.pivotColumns[k] == column) {
+            ++k;
+        } else {
             form.otherColumns.push_back(column);
-            form.determinant = 0;
-            continue;
         }
-        if (pivotRow != m.begin() + static_cast<std::ptrdiff_t>(rank)) {
-            std::swap(*pivotRow, m[rank]);
-            form.determinant = form.determinant == 0 ? 0 : p - form.determinant;
-        }
-        const std::vector<uint64_t>& pivot = m[rank];
-        form.determinant = Reduce(Wide{form.determinant} * pivot[column], offset);
-        const uint64_t inverse = Power(pivot[column], p - 2, offset);
-        for (size_t i = rank + 1; i < m.size(); ++i) {
-            std::vector<uint64_t>& row = m[i];
-            if (row[column] == 0) {
-                continue;
-            }
-            const uint64_t factor = p - Reduce(Wide{row[column]} * inverse, offset);
-            for (size_t j = column + 1; j <= unknowns; ++j) {
-                row[j] = Reduce(row[j] + Wide{factor} * pivot[j], offset);
-            }
-        }
-        form.pivotColumns.push_back(column);
     }
     form.otherColumns.push_back(unknowns);
     // Back, from the last pivot up, on the columns without a pivot alone: each pivot row
@@ -346,7 +288,7 @@ bool ModularEchelonForm(const SystemTerms& system, size_t rank, EchelonForm& for
         if (determinant != nullptr) {
             AddResidues(determinants, {modular.determinant}, offset);
         }
-        if (!proved && modular.pivotColumns != best && Precedes(modular.pivotColumns, best)) {
+        if (!proved && Precedes(modular.pivotColumns, best)) {
             best = modular.pivotColumns;
             others = modular.otherColumns;
             numbers = {};

@@ -103,8 +103,7 @@ TEST_F(FileTest, OpensEachEncodingWholeAsOneEditOrSaysWhyNot) {
         program.Click(row.page);
         program.SetText(row.box, L"old");
         const HWND box = program.Control(row.box);
-        SendMessageW(GetParent(box), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
-        ASSERT_TRUE(WaitFor([&] { return program.Focus() == box; }, 2s));
+        ASSERT_TRUE(program.FocusOn(box));
         Choose({VK_CONTROL, 'O'}, path);
         if (!row.opens) {
             EXPECT_TRUE(Says(L"Не удалось открыть файл", path, L": " + row.text + L"."));

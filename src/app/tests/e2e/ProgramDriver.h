@@ -146,6 +146,17 @@ public:
         SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     void Click(int id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
+    // Gives the control the focus as the dialog manager does; whether it took it.
+    bool FocusOn(HWND control) const {
+        SendMessageW(GetParent(control), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+        return WaitFor([&] { return Focus() == control; }, 2s);
+    }
+    // The control's text once it reads `expected` (an answer comes from the worker thread), or
+    // whatever it reads after two seconds.
+    std::wstring TextWhen(int id, const std::wstring& expected) const {
+        WaitFor([&] { return Text(id) == expected; }, 2s);
+        return Text(id);
+    }
     bool IsChecked(int id) const { return IsDlgButtonChecked(GetParent(Control(id)), id); }
 
     // A shown top-level window of the program (one with all its controls), waited for.

@@ -63,8 +63,7 @@ TEST_F(WindowTest, EachButtonShowsItsAnswer) {
         ExpectShown(program, page);
         program.SetText(box, input);
         program.Click(button);
-        WaitFor([&] { return program.Text(kPages[page].resultBox) == result; }, 2s);
-        EXPECT_EQ(program.Text(kPages[page].resultBox), result);
+        EXPECT_EQ(program.TextWhen(kPages[page].resultBox, result), result);
         EXPECT_EQ(program.Text(box), input);
     }
     for (size_t page = 0; page < kPageCount; ++page) {  // each page with its last answer
@@ -140,8 +139,7 @@ TEST_F(WindowTest, KeysInTheBoxes) {
         program.SetText(row.box, before);
         program.SetText(resultBox, L"");
         const HWND box = program.Control(row.box);
-        SendMessageW(GetParent(box), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
-        ASSERT_TRUE(WaitFor([&] { return program.Focus() == box; }, 2s));
+        ASSERT_TRUE(program.FocusOn(box));
         SendMessageW(box, EM_SETSEL, before.size(), before.size());
         PressKeys(row.chord, row.typed);
         PressKeys(row.then);
@@ -178,8 +176,7 @@ TEST_F(WindowTest, SolvesByTheChosenMethod) {
             const auto checked = std::ranges::find_if(
                 kMethodButtons, [&](const MethodButton& b) { return program.IsChecked(b.id); });
             const HWND radio = program.Control(checked->id);
-            SendMessageW(GetParent(box), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(radio), TRUE);
-            ASSERT_TRUE(WaitFor([&] { return program.Focus() == radio; }, 2s));
+            ASSERT_TRUE(program.FocusOn(radio));
             for (const WORD key : row.choose) {
                 PressKeys({key});
             }
@@ -190,8 +187,7 @@ TEST_F(WindowTest, SolvesByTheChosenMethod) {
         }
         program.Click(IDC_PAGE_EXPRESSION);
         program.Click(IDC_PAGE_EQUATIONS);
-        SendMessageW(GetParent(box), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
-        ASSERT_TRUE(WaitFor([&] { return program.Focus() == box; }, 2s));
+        ASSERT_TRUE(program.FocusOn(box));
         program.SetText(IDC_EQUATIONS_RESULT, L"");
         PressKeys({VK_CONTROL, VK_RETURN});
         const auto solved = [&] {
@@ -231,8 +227,7 @@ TEST_F(WindowTest, RefusedCharacterIsSelectedInItsBox) {
         program.SetText(box, text);
         program.Click(button);
         const std::wstring message = L"Недопустимый символ: " + std::wstring(1, refused);
-        WaitFor([&] { return program.Text(kPages[page].resultBox) == message; }, 2s);
-        EXPECT_EQ(program.Text(kPages[page].resultBox), message);
+        EXPECT_EQ(program.TextWhen(kPages[page].resultBox, message), message);
         EXPECT_EQ(SendMessageW(program.Control(box), EM_GETSEL, 0, 0), MAKELRESULT(at, at + 1));
         EXPECT_EQ(program.Focus(), program.Control(box));
     }
