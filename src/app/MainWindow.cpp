@@ -283,7 +283,7 @@ void CreatePages(HWND window) {
         if (i != Shell.currentPage) {
             ShowWindow(Shell.pages[i], SW_HIDE);
         }
-        Shell.inputBox[i] = kPageTable[i].firstBox;
+        Shell.inputBox[i] = kPageTable[i].inputBoxes[0];
     }
 }
 

@@ -51,12 +51,9 @@ SolveMethod CheckedMethod(HWND page) {
     return checked != std::end(kMethodButtons) ? checked->method : SolveMethod::Cramer;
 }
 
-// Matrix A's box and B's, in the order the matrix page's answer counts them.
-constexpr int kMatrixInputBoxes[] = {IDC_MATRIX_A, IDC_MATRIX_B};
-
 void OnPageCommand(HWND page, int id, HWND, UINT code) {
-    if (code == EN_SETFOCUS &&
-        std::ranges::find(kMatrixInputBoxes, id) != std::end(kMatrixInputBoxes)) {
+    const std::span<const int> inputBoxes = kPageTable[RowOf(page)].inputBoxes;
+    if (code == EN_SETFOCUS && std::ranges::find(inputBoxes, id) != inputBoxes.end()) {
         Shell.inputBox[RowOf(page)] = id;  // "Открыть..." fills the box used last
         return;
     }
@@ -66,8 +63,8 @@ void OnPageCommand(HWND page, int id, HWND, UINT code) {
     // On a page with one input box, "Решить" puts the page's answer into its result box.
     const auto solved = std::ranges::find(kPageTable, id, &PageRow::solveButton);
     if (solved != kPageTable.end()) {
-        StartPageWork(page, id, solved->resultBox, std::span(&solved->firstBox, 1),
-                      [answer = solved->answer, input = ReadBoxText(page, solved->firstBox),
+        StartPageWork(page, id,
+                      [answer = solved->answer, input = ReadBoxText(page, inputBoxes[0]),
                        method = CheckedMethod(page)] { return answer(input, method); });
         return;
     }
@@ -76,7 +73,7 @@ void OnPageCommand(HWND page, int id, HWND, UINT code) {
         return;
     }
     StartPageWork(
-        page, id, IDC_MATRIX_RESULT, kMatrixInputBoxes,
+        page, id,
         [operation = button->operation, a = ReadBoxText(page, IDC_MATRIX_A),
          b = ReadBoxText(page, IDC_MATRIX_B), exponent = ReadBoxText(page, IDC_MATRIX_EXPONENT),
          factor = ReadBoxText(page, IDC_MATRIX_FACTOR)] {
@@ -88,10 +85,6 @@ void OnPageCommand(HWND page, int id, HWND, UINT code) {
 // holds them.
 constexpr int kTwoDigitBoxes[] = {IDC_MATRIX_EXPONENT, IDC_MATRIX_FACTOR};
 constexpr int kCheckedAtStart[] = {IDC_EQUATIONS_CRAMER};
-// The boxes a user types or opens a file into take the longest text a file gives, so that a
-// pasted text is not cut short either.
-constexpr int kFileInputBoxes[] = {IDC_EXPRESSION_INPUT, IDC_MATRIX_A, IDC_MATRIX_B,
-                                   IDC_EQUATIONS_INPUT};
 
 // A box whose label is hidden shows the label's text as a hint while the mouse rests on it;
 // screen readers read the label as its name.
@@ -132,7 +125,9 @@ BOOL OnPageInit(HWND page, HWND, LPARAM row) {
     for (const int box : kTwoDigitBoxes) {
         SendDlgItemMessageW(page, box, EM_LIMITTEXT, 2, 0);
     }
-    for (const int box : kFileInputBoxes) {
+    // The input boxes take the longest text a file gives, so that a pasted text is not cut
+    // short either.
+    for (const int box : kPageTable[static_cast<size_t>(row)].inputBoxes) {
         SendDlgItemMessageW(page, box, EM_SETLIMITTEXT, kMaxBoxTextLength, 0);
     }
     for (const int button : kCheckedAtStart) {
@@ -144,13 +139,12 @@ BOOL OnPageInit(HWND page, HWND, LPARAM row) {
 
 }  // namespace
 
-void ShowAnswer(HWND page, int resultBox, const PageAnswer& answer,
-                std::span<const int> inputBoxes) {
-    WriteBoxText(page, resultBox, answer.text);
+void ShowAnswer(HWND page, const PageAnswer& answer) {
+    const size_t row = RowOf(page);
+    WriteBoxText(page, kPageTable[row].resultBox, answer.text);
     if (answer.refused.length != 0) {
-        const HWND box = GetDlgItem(page, inputBoxes[answer.refused.box]);
+        const HWND box = GetDlgItem(page, kPageTable[row].inputBoxes[answer.refused.box]);
         // A page shown now takes the focus to the box; a hidden one gives it there when shown.
-        const size_t row = RowOf(page);
         if (row == Shell.currentPage) {
             SendMessageW(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
         } else {

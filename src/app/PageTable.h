@@ -22,7 +22,9 @@ struct PageRow {
     int buttonId;
     const wchar_t* caption;  // the button's text and the tab's caption
     int dialogTemplate;
-    int firstBox;  // where "Открыть..." puts a file's text, until the matrix page's B is used
+    // The input boxes in the order the page's answer counts them; "Открыть..." puts a file's text
+    // into the first until another is used.
+    std::span<const int> inputBoxes;
     int resultBox;
     const wchar_t* resultFile;  // the name "Сохранить результат..." suggests
     // On a page with one input box: "Решить", which Ctrl+Enter presses too, and the page's
@@ -36,6 +38,10 @@ struct PageRow {
     std::span<const Band> columns;
     std::span<const Band> rows;
 };
+
+inline constexpr int kExpressionInputs[] = {IDC_EXPRESSION_INPUT};
+inline constexpr int kMatrixInputs[] = {IDC_MATRIX_A, IDC_MATRIX_B};
+inline constexpr int kEquationsInputs[] = {IDC_EQUATIONS_INPUT};
 
 inline constexpr std::span<const Band> kNoBands;  // the expression page grows no taller
 inline constexpr int kExpressionGrowing[] = {IDC_EXPRESSION_INPUT, IDC_EXPRESSION_RESULT};
@@ -60,13 +66,13 @@ inline constexpr MethodButton kMethodButtons[] = {
 inline constexpr size_t kPageCount = 3;
 
 inline constexpr std::array<PageRow, kPageCount> kPageTable = {{
-    {IDC_PAGE_EXPRESSION, L"Примеры", IDD_EXPRESSION_PAGE, IDC_EXPRESSION_INPUT,
-     IDC_EXPRESSION_RESULT, L"Значение выражения.txt", IDC_EXPRESSION_SOLVE,
+    {IDC_PAGE_EXPRESSION, L"Примеры", IDD_EXPRESSION_PAGE, kExpressionInputs, IDC_EXPRESSION_RESULT,
+     L"Значение выражения.txt", IDC_EXPRESSION_SOLVE,
      [](std::u16string_view input, SolveMethod) { return ExpressionPageAnswer(input); },
      kExpressionGrowing, kExpressionColumns, kNoBands},
-    {IDC_PAGE_MATRIX, L"Матрицы", IDD_MATRIX_PAGE, IDC_MATRIX_A, IDC_MATRIX_RESULT,
+    {IDC_PAGE_MATRIX, L"Матрицы", IDD_MATRIX_PAGE, kMatrixInputs, IDC_MATRIX_RESULT,
      L"Результат с матрицами.txt", 0, nullptr, kMatrixGrowing, kMatrixColumns, kMatrixRows},
-    {IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDD_EQUATIONS_PAGE, IDC_EQUATIONS_INPUT,
+    {IDC_PAGE_EQUATIONS, L"Сист. уравнений", IDD_EQUATIONS_PAGE, kEquationsInputs,
      IDC_EQUATIONS_RESULT, L"Решение системы.txt", IDC_EQUATIONS_SOLVE, EquationsPageAnswer,
      kEquationsGrowing, kEquationsColumns, kEquationsRows},
 }};

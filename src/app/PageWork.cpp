@@ -101,8 +101,7 @@ void OnProgressTimer() {
 
 }  // namespace
 
-void StartPageWork(HWND page, int button, int resultBox, std::span<const int> inputBoxes,
-                   std::function<PageAnswer()> calculate) {
+void StartPageWork(HWND page, int button, std::function<PageAnswer()> calculate) {
     PageWork& work = Shell.work;
     if (work.page != nullptr) {
         // Only the button shown as "Остановить" stops: a second press of a button that has not
@@ -114,8 +113,6 @@ void StartPageWork(HWND page, int button, int resultBox, std::span<const int> in
     }
     work.page = page;
     work.button = button;
-    work.resultBox = resultBox;
-    work.inputBoxes = inputBoxes;
     work.done = 0;
     work.total = 0;
     work.watch.stop = false;
@@ -148,7 +145,7 @@ void OnPageWorkDone() {
         ShowWaiting(false);
     }
     if (!work.answer.stopped) {
-        ShowAnswer(work.page, work.resultBox, work.answer, work.inputBoxes);
+        ShowAnswer(work.page, work.answer);
     }
     work.page = nullptr;
 }
@@ -168,7 +165,7 @@ void PlaceProgressBar() {
     if (work.progressBar == nullptr) {
         return;
     }
-    const HWND resultBox = GetDlgItem(work.page, work.resultBox);
+    const HWND resultBox = GetDlgItem(work.page, kPageTable[RowOf(work.page)].resultBox);
     const RECT label = RectInPage(GetWindow(resultBox, GW_HWNDPREV));
     const RECT box = RectInPage(resultBox);
     const LONG gap = (label.bottom - label.top) / 2;

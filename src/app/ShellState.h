@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
-#include <span>
 #include <string>
 #include <thread>
 #include <utility>
@@ -29,10 +28,8 @@ using PagePlan = std::vector<std::pair<HWND, RECT>>;
 // The calculation a page runs on the worker thread; page is nullptr while none runs.
 struct PageWork {
     HWND page = nullptr;
-    int button = 0;  // the button that started it, now the stop button
-    int resultBox = 0;
-    std::span<const int> inputBoxes;  // in the order the page's answer counts them
-    std::wstring buttonText;          // that button's own text, while it is the stop button
+    int button = 0;           // the button that started it, now the stop button
+    std::wstring buttonText;  // that button's own text, while it is the stop button
     std::thread worker;
     CalculationWatch watch;
     std::atomic<size_t> done{0};  // the last step reported, done of total
@@ -96,16 +93,14 @@ RECT RectInPage(HWND control);
 // Gives the page's edit boxes Shell.fonts.edit and its other controls Shell.fonts.dialog.
 void SetPageFonts(HWND page);
 
-// Shows the answer in the result box; a refused character comes selected in its input box
-// (`inputBoxes` in the order the page's answer counts them), which takes the focus.
-void ShowAnswer(HWND page, int resultBox, const PageAnswer& answer,
-                std::span<const int> inputBoxes);
+// Shows the answer in the page's result box; a refused character comes selected in its input
+// box, which takes the focus.
+void ShowAnswer(HWND page, const PageAnswer& answer);
 
 // PageWork.cpp
 // Runs `calculate` on the worker thread and shows its answer (ShowAnswer); while a calculation
 // runs, a press of its button stops it and other presses do nothing.
-void StartPageWork(HWND page, int button, int resultBox, std::span<const int> inputBoxes,
-                   std::function<PageAnswer()> calculate);
+void StartPageWork(HWND page, int button, std::function<PageAnswer()> calculate);
 void StopPageWork();
 // Whether `page` runs a calculation; its boxes take no new text then.
 bool IsPageWorking(HWND page);

@@ -1,4 +1,6 @@
 // The typed numbers as exact fractions, and their texts.
+#include <utility>
+
 #include "ExactSystem.h"
 #include "NumberCheck.h"
 #include "uConvert.h"
@@ -66,32 +68,11 @@ std::string FractionText(const Fraction& value, bool& approximate) {
         return sign + top + (below == 1 ? "" : "/" + bottom);
     }
     approximate = true;
-    // value * 10^shift lies in [10^14, 10^16); one shift less when it reaches 10^15.
-    int shift = static_cast<int>(kLongestExact + bottom.size() - top.size());
-    const auto scaled = [&](int s, Integer& remainder, Integer& divisor) {
-        const Integer above = s >= 0 ? Integer(magnitude * TenToThe(s)) : magnitude;
-        divisor = s >= 0 ? below : Integer(below * TenToThe(-s));
-        Integer quotient;
-        divide_qr(above, divisor, quotient, remainder);
-        return quotient;
-    };
-    Integer remainder;
-    Integer divisor;
-    Integer digits = scaled(shift, remainder, divisor);
-    if (digits >= TenToThe(kLongestExact)) {
-        digits = scaled(--shift, remainder, divisor);
-    }
-    if (2 * remainder >= divisor) {
-        ++digits;
-    }
-    int exponent = static_cast<int>(kLongestExact) - shift;
+    // value * 10^shift lies in (10^15, 10^17): its whole part has 16 or 17 digits.
+    const int shift = static_cast<int>(kLongestExact + 1 + bottom.size() - top.size());
+    const Integer digits = shift >= 0 ? Integer(magnitude * TenToThe(shift) / below)
+                                      : Integer(magnitude / (below * TenToThe(-shift)));
     std::string text = digits.str();
-    if (text.size() > kLongestExact) {  // rounded up to 10^15
-        text.resize(kLongestExact);
-        ++exponent;
-    }
-    while (text.back() == '0') {
-        text.pop_back();
-    }
-    return DigitsToText(text, exponent, value < 0);
+    const int exponent = static_cast<int>(text.size()) - shift;
+    return RoundedDigitsToText(std::move(text), exponent, value < 0);
 }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "NumberCheck.h"
 
@@ -31,28 +32,28 @@ DecimalForm ToDecimalForm(Extended magnitude) {
     return form;
 }
 
-// Rounds the form to 15 digits by the 16th alone and drops trailing zeros.
-void RoundToSignificant(DecimalForm& form) {
-    const bool roundUp = form.digits[kSignificantDigits] >= '5';
-    form.digits.resize(kSignificantDigits);
+// Rounds 0.d1d2d3... * 10^exponent to 15 digits by the 16th alone and drops trailing zeros.
+void RoundToSignificant(std::string& digits, int& exponent) {
+    const bool roundUp = digits[kSignificantDigits] >= '5';
+    digits.resize(kSignificantDigits);
     if (roundUp) {
-        while (!form.digits.empty() && form.digits.back() == '9') {
-            form.digits.pop_back();
+        while (!digits.empty() && digits.back() == '9') {
+            digits.pop_back();
         }
-        if (form.digits.empty()) {
-            form.digits = "1";
-            form.exponent += 1;
+        if (digits.empty()) {
+            digits = "1";
+            exponent += 1;
         } else {
-            form.digits.back() = static_cast<char>(form.digits.back() + 1);
+            digits.back() = static_cast<char>(digits.back() + 1);
         }
     }
-    while (form.digits.back() == '0') {
-        form.digits.pop_back();
+    while (digits.back() == '0') {
+        digits.pop_back();
     }
 }
 
-}  // namespace
-
+// The layout of the value 0.d1d2d3... * 10^exponent: digits holds d1d2d3..., at most 15 of them,
+// with no trailing zero.
 std::string DigitsToText(const std::string& digits, int exponent, bool negative) {
     std::string text = negative ? "-" : "";
     const int d = exponent;
@@ -81,6 +82,13 @@ std::string DigitsToText(const std::string& digits, int exponent, bool negative)
     return text;
 }
 
+}  // namespace
+
+std::string RoundedDigitsToText(std::string digits, int exponent, bool negative) {
+    RoundToSignificant(digits, exponent);
+    return DigitsToText(digits, exponent, negative);
+}
+
 std::string RealToText(Extended value) {
     switch (std::fpclassify(value)) {
         case FP_ZERO:
@@ -100,8 +108,7 @@ std::string RealToText(Extended value) {
                std::to_string(static_cast<unsigned long long>(magnitude));
     }
     DecimalForm form = ToDecimalForm(magnitude);
-    RoundToSignificant(form);
-    return DigitsToText(form.digits, form.exponent, std::signbit(value));
+    return RoundedDigitsToText(std::move(form.digits), form.exponent, std::signbit(value));
 }
 
 Extended TextToReal(std::string_view text) {

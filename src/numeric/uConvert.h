@@ -14,9 +14,9 @@ static_assert(std::numeric_limits<Extended>::digits == 64, "Extended is the 80-b
 // exponent form ("1E15", "-1.5E-7") otherwise; "0", "INF", "-INF", "NAN" for the special values.
 std::string RealToText(Extended value);
 
-// RealToText's layout of the value 0.d1d2d3... * 10^exponent: digits holds d1d2d3..., at most 15
-// of them, with no trailing zero.
-std::string DigitsToText(const std::string& digits, int exponent, bool negative);
+// RealToText's text of the value 0.d1d2d3... * 10^exponent, whose digits d1d2d3..., at least 16
+// of them, are cut off where they end: rounded to 15 significant digits by the 16th.
+std::string RoundedDigitsToText(std::string digits, int exponent, bool negative);
 
 // Reads an optional leading sign, the digits up to the first "." (other characters passed
 // over) and the digits right after it; rounds to the nearest Extended. Never rejects a text.

@@ -19,7 +19,7 @@ void ExpectShown(const NerolithProcess& program, size_t chosen) {
     EXPECT_EQ(SendMessageW(program.TabControl(), TCM_GETITEMCOUNT, 0, 0), 1);
     EXPECT_EQ(program.TabCaption(), kPages[chosen].caption);
     for (size_t page = 0; page < std::size(kPages); ++page) {
-        EXPECT_EQ(IsWindowVisible(GetParent(program.Control(kPages[page].firstBox))) != FALSE,
+        EXPECT_EQ(IsWindowVisible(GetParent(program.Control(kPages[page].inputBoxes[0]))) != FALSE,
                   page == chosen);
         EXPECT_EQ(program.IsChecked(kPages[page].buttonId), page == chosen);
     }
