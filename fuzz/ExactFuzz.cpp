@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "EquationsPage.h"
-#include "ExactSystem.h"
+#include "ExactNumbers.h"
 
 namespace {
 

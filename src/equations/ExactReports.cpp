@@ -362,7 +362,8 @@ std::string SolveByGauss(const std::string& text, bool& isMessage) {
                   " уравнений с " + Count(kLargestShown) + " неизвестными.\r\n";
         const SystemRanks ranks = ExactRanks(system);
         solvable = ranks.withFreeTerms == ranks.coefficients;
-        if (solvable && !ModularEchelonForm(system, ranks.coefficients, form)) {
+        if (solvable && !ModularEchelonForm(AugmentedMatrix(system), system.names.size(),
+                                            ranks.coefficients, form)) {
             return MessageText(kNumbersTooLong);
         }
     }
@@ -392,7 +393,7 @@ std::string SolveByMatrixMethod(const std::string& text, bool& isMessage) {
             row.insert(row.begin(), n, Fraction(0));
             row[i] = 1;
         }
-    } else if (!ModularEchelonForm(system, n, form, &determinant)) {
+    } else if (!ModularEchelonForm(a, n, n, form, &determinant)) {
         return MessageText(kNumbersTooLong);
     }
     const FractionMatrix b = Column(a, n);

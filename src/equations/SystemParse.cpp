@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "ExactSystem.h"
 #include "SystemText.h"
 #include "uSLU.h"
 
@@ -56,4 +57,16 @@ ArrayOfExtended FreeTermValues(const SystemTerms& system) {
         values.push_back(TextToReal(freeTerm));
     }
     return values;
+}
+
+FractionMatrix AugmentedMatrix(const SystemTerms& system) {
+    FractionMatrix matrix(system.freeTerms.size(),
+                          std::vector<Fraction>(system.names.size() + 1, Fraction(0)));
+    for (size_t row = 0; row < matrix.size(); ++row) {
+        for (const auto& [column, coefficient] : system.termsOfLine[row]) {
+            matrix[row][column] += DecimalFraction(coefficient);
+        }
+        matrix[row].back() = DecimalFraction(system.freeTerms[row]);
+    }
+    return matrix;
 }

@@ -36,8 +36,8 @@ inline uint64_t Power(uint64_t base, uint64_t exponent, uint64_t offset) {
     return result;
 }
 
-// The next offset above `offset` whose 2^61 - offset is prime (Miller-Rabin with the bases that
-// decide every number below 2^64): 1, 31, 45, ...
+// The next offset above `offset` whose 2^61 - offset is prime (Miller-Rabin, 25 trials): 1, 31,
+// 45, ...
 uint64_t NextPrimeOffset(uint64_t offset);
 
 // Forward elimination modulo 2^61 - offset over the first `columns` columns: the first row at or

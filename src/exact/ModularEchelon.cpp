@@ -1,20 +1,21 @@
-// The exact echelon form and determinant of large systems, from residues modulo many primes.
+// The exact echelon form and determinant of large matrices, from residues modulo many primes.
 //
-// Each equation is scaled to whole numbers. The entries of the reduced row echelon form are
-// quotients of minors of the augmented matrix, so their numerators and denominators are below
+// Each row is scaled to whole numbers. The entries of the reduced row echelon form are
+// quotients of minors of the matrix, so their numerators and denominators are below
 // the Hadamard bound H, the product of the rows' lengths. Modulo a prime, elimination gives the
 // form's residues whenever its pivot columns are the true ones; a prime that divides the wrong
 // minors shows fewer pivots or later ones, and its residues are left out. The residues of
 // enough primes (a product above 2H^2) combine by the Chinese remainder theorem into each entry
 // and its fraction is read back by rational reconstruction, tried early, at every power of two.
-// The result is proved on the whole numbers: every column without a pivot, the free terms
+// The result is proved on the whole numbers: every column without a pivot, the further columns
 // included, is the combination of the pivot columns that the form states.
+#include "ModularEchelon.h"
+
 #include <algorithm>
 #include <iterator>
 #include <utility>
 
 #include "Calculation.h"
-#include "ExactSystem.h"
 #include "Modular.h"
 
 namespace {
@@ -27,17 +28,17 @@ struct Limbs {
     std::vector<uint64_t> digits;
 };
 
-// The augmented matrix with each row multiplied by the least common denominator of its entries.
+// The matrix with each row multiplied by the least common denominator of its entries.
 struct WholeSystem {
     WholeMatrix rows;
     std::vector<std::vector<Limbs>> limbs;
     Integer scale = 1;  // the product of the rows' factors
 };
 
-WholeSystem WholeSystemOf(const SystemTerms& system) {
+WholeSystem WholeSystemOf(const FractionMatrix& m) {
     WholeSystem whole;
     std::vector<Integer> factors;
-    whole.rows = WholeRows(AugmentedMatrix(system), factors);
+    whole.rows = WholeRows(m, factors);
     for (size_t i = 0; i < whole.rows.size(); ++i) {
         whole.scale *= factors[i];
         std::vector<Limbs>& limbRow = whole.limbs.emplace_back();
@@ -88,8 +89,9 @@ Residues ResiduesModulo(const WholeSystem& whole, uint64_t offset) {
     return residues;
 }
 
-// The reduced row echelon form modulo one prime: its pivot columns, and its rows' entries in the
-// other columns (the free terms' last), row by row; the determinant of square coefficients.
+// The reduced row echelon form modulo one prime over the first `columns` columns: its pivot
+// columns, and its rows' entries in the other columns (the further columns last), row by row;
+// the determinant of a square leading part.
 struct ModularForm {
     std::vector<size_t> pivotColumns;
     std::vector<size_t> otherColumns;
@@ -97,18 +99,17 @@ struct ModularForm {
     uint64_t determinant = 1;
 };
 
-ModularForm EchelonModulo(Residues m, size_t unknowns, uint64_t offset) {
+ModularForm EchelonModulo(Residues m, size_t columns, uint64_t offset) {
     const uint64_t p = Prime(offset);
     ModularForm form;
-    form.pivotColumns = ForwardModulo(m, unknowns, offset, &form.determinant);
-    for (size_t column = 0, k = 0; column < unknowns; ++column) {
+    form.pivotColumns = ForwardModulo(m, columns, offset, &form.determinant);
+    for (size_t column = 0, k = 0; column < m.front().size(); ++column) {
         if (k < form.pivotColumns.size() && form.pivotColumns[k] == column) {
             ++k;
         } else {
             form.otherColumns.push_back(column);
         }
     }
-    form.otherColumns.push_back(unknowns);
     // Back, from the last pivot up, on the columns without a pivot alone: each pivot row
     // divided by its pivot, then taken from the rows above.
     const std::vector<size_t>& others = form.otherColumns;
@@ -265,18 +266,18 @@ bool IsPowerOfTwo(size_t n) {
 
 }  // namespace
 
-bool ModularEchelonForm(const SystemTerms& system, size_t rank, EchelonForm& form,
+bool ModularEchelonForm(const FractionMatrix& m, size_t columns, size_t rank, EchelonForm& form,
                         Fraction* determinant) {
-    const size_t unknowns = system.names.size();
-    const WholeSystem whole = WholeSystemOf(system);
-    const size_t enough = PrimesFor(2 * HadamardBits(whole.rows, unknowns + 1) + 1);
+    const size_t width = m.front().size();
+    const WholeSystem whole = WholeSystemOf(m);
+    const size_t enough = PrimesFor(2 * HadamardBits(whole.rows, width) + 1);
     if (enough > kMostPrimes) {
         return false;
     }
-    // The determinant is below H of the coefficients, known modulo every prime.
-    const size_t enoughForDeterminant = PrimesFor(HadamardBits(whole.rows, unknowns) + 1);
+    // The determinant is below H of the leading part, known modulo every prime.
+    const size_t enoughForDeterminant = PrimesFor(HadamardBits(whole.rows, columns) + 1);
     MixedRadix determinants;
-    std::vector<size_t> best(rank, unknowns);  // behind every true form of this rank
+    std::vector<size_t> best(rank, columns);  // behind every true form of this rank
     std::vector<size_t> others;
     MixedRadix numbers;
     bool proved = false;
@@ -284,7 +285,7 @@ bool ModularEchelonForm(const SystemTerms& system, size_t rank, EchelonForm& for
     for (size_t tried = 0; tried < kMostPrimes; ++tried) {
         NoteProgress(std::min(tried, enough), enough);
         offset = NextPrimeOffset(offset);
-        const ModularForm modular = EchelonModulo(ResiduesModulo(whole, offset), unknowns, offset);
+        const ModularForm modular = EchelonModulo(ResiduesModulo(whole, offset), columns, offset);
         if (determinant != nullptr) {
             AddResidues(determinants, {modular.determinant}, offset);
         }
@@ -303,7 +304,7 @@ bool ModularEchelonForm(const SystemTerms& system, size_t rank, EchelonForm& for
                      Proved(whole.rows, best, others, scaled, common);
             if (proved) {
                 form.pivotColumns = best;
-                form.rows.assign(best.size(), std::vector<Fraction>(unknowns + 1, Fraction(0)));
+                form.rows.assign(best.size(), std::vector<Fraction>(width, Fraction(0)));
                 for (size_t i = 0; i < best.size(); ++i) {
                     form.rows[i][best[i]] = 1;
                     for (size_t k = 0; k < others.size(); ++k) {
@@ -316,9 +317,9 @@ bool ModularEchelonForm(const SystemTerms& system, size_t rank, EchelonForm& for
             return true;
         }
         if (proved && determinants.offsets.size() >= enoughForDeterminant) {
-            const Integer m = Modulus(determinants);
+            const Integer modulus = Modulus(determinants);
             Integer d = Value(determinants, 0);
-            *determinant = Fraction(d > m / 2 ? Integer(d - m) : d, whole.scale);
+            *determinant = Fraction(d > modulus / 2 ? Integer(d - modulus) : d, whole.scale);
             return true;
         }
     }

@@ -1,7 +1,8 @@
 // The typed numbers as exact fractions, and their texts.
+#include "ExactNumbers.h"
+
 #include <utility>
 
-#include "ExactSystem.h"
 #include "NumberCheck.h"
 #include "uConvert.h"
 
@@ -29,18 +30,6 @@ Fraction DecimalFraction(std::string_view number) {
     }
     const Integer magnitude(digits.empty() ? "0" : digits);
     return Fraction(number.starts_with('-') ? Integer(-magnitude) : magnitude, TenToThe(decimals));
-}
-
-FractionMatrix AugmentedMatrix(const SystemTerms& system) {
-    FractionMatrix matrix(system.freeTerms.size(),
-                          std::vector<Fraction>(system.names.size() + 1, Fraction(0)));
-    for (size_t row = 0; row < matrix.size(); ++row) {
-        for (const auto& [column, coefficient] : system.termsOfLine[row]) {
-            matrix[row][column] += DecimalFraction(coefficient);
-        }
-        matrix[row].back() = DecimalFraction(system.freeTerms[row]);
-    }
-    return matrix;
 }
 
 WholeMatrix WholeRows(const FractionMatrix& m, std::vector<Integer>& factors) {

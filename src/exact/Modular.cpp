@@ -1,41 +1,16 @@
 #include "Modular.h"
 
 #include <algorithm>
-#include <bit>
-#include <iterator>
+#include <boost/multiprecision/miller_rabin.hpp>
+#include <boost/random/mersenne_twister.hpp>
 #include <utility>
 
-// The next offset above `offset` whose 2^61 - offset is prime (Miller-Rabin with the bases that
-// decide every number below 2^64).
 uint64_t NextPrimeOffset(uint64_t offset) {
-    static constexpr uint64_t kBases[] = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37};
-    const auto isPrime = [](uint64_t c) {
-        const uint64_t n = Prime(c);
-        for (const uint64_t q : kBases) {
-            if (n % q == 0) {
-                return false;
-            }
-        }
-        const int twos = std::countr_zero(n - 1);
-        const uint64_t odd = (n - 1) >> twos;
-        for (const uint64_t base : kBases) {
-            uint64_t x = Power(base, odd, c);
-            if (x == 1 || x == n - 1) {
-                continue;
-            }
-            int i = 1;
-            for (; i < twos && x != n - 1; ++i) {
-                x = Reduce(Wide{x} * x, c);
-            }
-            if (x != n - 1) {
-                return false;
-            }
-        }
-        return true;
-    };
+    // A fresh engine each call: the same primes every time, on any thread.
+    boost::random::mt19937 engine;
     do {
         offset += offset % 2 == 0 ? 1 : 2;  // 2^61 - c is odd for odd c
-    } while (!isPrime(offset));
+    } while (!boost::multiprecision::miller_rabin_test(Prime(offset), 25, engine));
     return offset;
 }
 
