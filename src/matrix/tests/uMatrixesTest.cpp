@@ -168,8 +168,8 @@ TEST(Determinant, IsExactPastTheOrder12ForIntegerMatrices) {
     }
 }
 
-// The product's rows and the elimination's row updates on several threads: the bits of one
-// thread, on sizes below and above the work worth more threads.
+// The product's rows, the elimination's row updates and the rows of a matrix text on several
+// threads: the bits of one thread, on sizes below and above the work worth more threads.
 TEST(MatrixOperations, GiveOnSeveralThreadsTheBitsOfOne) {
     std::mt19937_64 random(22);
     using Operation = std::function<TwoDimDynA(const TwoDimDynA&)>;
@@ -191,6 +191,15 @@ TEST(MatrixOperations, GiveOnSeveralThreadsTheBitsOfOne) {
         {"determinant",
          [](const TwoDimDynA& a) { return TwoDimDynA{{Determinant(a)}}; },
          {20, 60, 130}},
+        {"text written and read",
+         [](const TwoDimDynA& a) {
+             std::string text;
+             MatrixToText(a, text, 0);
+             TwoDimDynA read;
+             ParseMatrix(text, read);
+             return read;
+         },
+         {5, 60}},
     };
     for (const auto& [name, operation, sizes] : cases) {
         for (const size_t n : sizes) {
