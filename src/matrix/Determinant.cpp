@@ -4,12 +4,17 @@
 #include <utility>
 
 #include "Calculation.h"
+#include "Parallel.h"
 #include "uMatrixes.h"
 
 namespace {
 
 // Up to this order the determinant is the cofactor expansion's, to the last bit.
 constexpr size_t kLargestExpandedOrder = 12;
+
+// An element's update in the elimination, with its division, costs about four multiply-adds
+// (Parallel.h).
+constexpr size_t kWorkPerUpdate = 4;
 
 // The rule of Sarrus on rows row..row+2 and the columns c, each product from left to right.
 Extended Sarrus(const TwoDimDynA& a, size_t row, const size_t (&c)[3]) {
@@ -111,14 +116,17 @@ Extended EliminatedDeterminant(const TwoDimDynA& a) {
         }
         const ArrayOfExtended& pivotRowValues = m[c];
         const Extended pivot = pivotRowValues[c];
-        for (size_t i = c + 1; i < n; ++i) {
-            ArrayOfExtended& row = m[i];
-            const Extended factor = row[c];
-            for (size_t j = c + 1; j < n; ++j) {
-                row[j] = (row[j] * pivot - factor * pivotRowValues[j]) / previous;
+        const size_t below = n - c - 1;
+        ParallelFor(below, below * below * kWorkPerUpdate, [&](size_t first, size_t end) {
+            for (size_t i = c + 1 + first; i < c + 1 + end; ++i) {
+                ArrayOfExtended& row = m[i];
+                const Extended factor = row[c];
+                for (size_t j = c + 1; j < n; ++j) {
+                    row[j] = (row[j] * pivot - factor * pivotRowValues[j]) / previous;
+                }
+                row[c] = 0;
             }
-            row[c] = 0;
-        }
+        });
         previous = pivot;
     }
     return std::ldexp(rowsSwappedOddly ? -previous : previous, exponentSum);
