@@ -1,5 +1,3 @@
-// The main window: the page buttons, the tab control that frames the page shown, and their
-// layout at any display scale.
 // The other Windows headers need <windows.h> first.
 // clang-format off
 #include <windows.h>
@@ -8,14 +6,21 @@
 #include <windowsx.h>
 // clang-format on
 
+#include "MainWindow.h"
+
 #include <algorithm>
 #include <array>
 #include <span>
 #include <utility>
 #include <vector>
 
+#include "Controls.h"
+#include "FileCommands.h"
+#include "HelpAndAbout.h"
+#include "PageDialogs.h"
 #include "resource.h"
 #include "ShellState.h"
+#include "WorkingPage.h"
 
 namespace {
 
@@ -40,20 +45,22 @@ struct ChildRow {
     unsigned growth;
 };
 
-constexpr ChildRow PageButton(size_t page, int y) {
-    const PageRow& row = kPageTable[page];
-    return {L"BUTTON", row.caption, kPageButtonStyle, {12, y, 97, 41}, row.buttonId, kFixed};
-}
-
-// The main window's children in creation order, which is also their order below the window.
-constexpr std::array<ChildRow, 6> kChildren = {{
-    PageButton(0, 12),
-    PageButton(1, 52),
-    PageButton(2, 92),
-    {WC_TABCONTROLW, nullptr, WS_CHILD | WS_VISIBLE, {125, 12, 444, 329}, 0, kWide | kTall},
-    {L"BUTTON", nullptr, kFrameStyle, {120, 0, 453, 344}, 0, kWide | kTall},
-    {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 344}, 0, kTall},
-}};
+// The main window's children in creation order, which is also their order below the window:
+// a button for each page, each 40 pixels below the one before, then the tab control and the
+// frames around it and around the buttons.
+constexpr auto kChildren = [] {
+    std::array<ChildRow, kPageCount + 3> rows{};
+    for (size_t page = 0; page < kPageCount; ++page) {
+        const int y = 12 + 40 * static_cast<int>(page);
+        rows[page] = {L"BUTTON",       kPageTable[page].caption,  kPageButtonStyle,
+                      {12, y, 97, 41}, kPageTable[page].buttonId, kFixed};
+    }
+    rows[kPageCount] = {WC_TABCONTROLW,      nullptr, WS_CHILD | WS_VISIBLE,
+                        {125, 12, 444, 329}, 0,       kWide | kTall};
+    rows[kPageCount + 1] = {L"BUTTON", nullptr, kFrameStyle, {120, 0, 453, 344}, 0, kWide | kTall};
+    rows[kPageCount + 2] = {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 344}, 0, kTall};
+    return rows;
+}();
 
 // The window's place at start and its smallest size, at 96 DPI.
 constexpr Box kWindowAt96{155, 146, 588, 405};
@@ -92,10 +99,12 @@ HFONT CreateFaceFont(int height, const wchar_t* face, BYTE pitchAndFamily) {
 }
 
 ShellFonts FontsForDpi(UINT dpi) {
-    return {CreateFaceFont(-Scaled(kEditFontHeight, dpi), L"Courier New", FIXED_PITCH | FF_MODERN),
-            CreateFaceFont(-Scaled(kButtonFontHeight, dpi), L"MS Shell Dlg", DEFAULT_PITCH),
-            CreateFaceFont(-MulDiv(kDialogFontPoints, static_cast<int>(dpi), 72), L"MS Shell Dlg",
-                           DEFAULT_PITCH)};
+    return {
+        ScopedFont(
+            CreateFaceFont(-Scaled(kEditFontHeight, dpi), L"Courier New", FIXED_PITCH | FF_MODERN)),
+        ScopedFont(CreateFaceFont(-Scaled(kButtonFontHeight, dpi), L"MS Shell Dlg", DEFAULT_PITCH)),
+        ScopedFont(CreateFaceFont(-MulDiv(kDialogFontPoints, static_cast<int>(dpi), 72),
+                                  L"MS Shell Dlg", DEFAULT_PITCH))};
 }
 
 void MoveTo(HWND window, const Box& box) {
@@ -208,7 +217,7 @@ void SetFonts(HWND window) {
     HWND child = GetWindow(window, GW_CHILD);
     for (const ChildRow& row : kChildren) {
         if (row.style != kFrameStyle) {
-            SetWindowFont(child, Shell.fonts.button, TRUE);
+            SetWindowFont(child, Shell.fonts.button.Get(), TRUE);
         }
         child = GetWindow(child, GW_HWNDNEXT);
     }
@@ -307,7 +316,8 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT) {
 
 // The calculation, if one runs, stops before the window goes.
 void OnClose(HWND window) {
-    EndPageWork();
+    StopPageWork();
+    FinishPageWork();
     DestroyWindow(window);
 }
 
@@ -402,13 +412,11 @@ void OnDropFiles(HWND window, HDROP drop) {
 
 void OnDpiChanged(HWND window, UINT dpi, const RECT* suggested) {
     Shell.dpi = dpi;
-    const ShellFonts oldFonts = Shell.fonts;
-    Shell.fonts = FontsForDpi(dpi);
+    const ShellFonts oldFonts = std::exchange(Shell.fonts, FontsForDpi(dpi));
     SetFonts(window);
     for (const HWND page : Shell.pages) {
         SetPageFonts(page);
     }
-    DeleteFonts(oldFonts);
     SetWindowPos(window, nullptr, suggested->left, suggested->top,
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -428,12 +436,6 @@ void OnGetMinMaxInfo(HWND, LPMINMAXINFO limits) {
 }
 
 }  // namespace
-
-PageBoxes CurrentPageBoxes() {
-    const PageRow& row = kPageTable[Shell.currentPage];
-    return {GetDlgItem(CurrentPage(), Shell.inputBox[Shell.currentPage]),
-            GetDlgItem(CurrentPage(), row.resultBox), row.resultFile};
-}
 
 bool TabAcrossPageEdge(const MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) {
@@ -475,20 +477,6 @@ RECT MainWindowRect(UINT dpi) {
     return frame;
 }
 
-bool IsOfClass(HWND window, const wchar_t* className) {
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    return lstrcmpiW(name, className) == 0;
-}
-
-void DeleteFonts(const ShellFonts& fonts) {
-    for (const HFONT font : {fonts.edit, fonts.button, fonts.dialog}) {
-        if (font != nullptr) {
-            DeleteObject(font);
-        }
-    }
-}
-
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         HANDLE_MSG(window, WM_CREATE, OnCreate);
@@ -500,10 +488,6 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         HANDLE_MSG(window, WM_DROPFILES, OnDropFiles);
         HANDLE_MSG(window, WM_SIZE, OnSize);
         HANDLE_MSG(window, WM_GETMINMAXINFO, OnGetMinMaxInfo);
-        HANDLE_MSG(window, WM_TIMER, OnPageWorkTimer);
-        case WM_PAGE_WORK_DONE:
-            OnPageWorkDone();
-            return 0;
         case WM_DPICHANGED:
             OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;

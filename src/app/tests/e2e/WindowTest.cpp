@@ -173,16 +173,19 @@ TEST_F(WindowTest, SolvesByTheChosenMethod) {
         if (row.click != 0) {
             program.Click(row.click);
         } else {
-            const auto checked = std::ranges::find_if(
-                kMethodButtons, [&](const MethodButton& b) { return program.IsChecked(b.id); });
-            const HWND radio = program.Control(checked->id);
+            size_t checked = 0;
+            while (!program.IsChecked(MethodButton(checked))) {
+                ++checked;
+            }
+            const HWND radio = program.Control(MethodButton(checked));
             ASSERT_TRUE(program.FocusOn(radio));
             for (const WORD key : row.choose) {
                 PressKeys({key});
             }
         }
         WaitFor([&] { return program.IsChecked(row.checked); }, 2s);
-        for (const auto& [id, method] : kMethodButtons) {
+        for (size_t method = 0; method < kMethods.size(); ++method) {
+            const int id = MethodButton(method);
             EXPECT_EQ(program.IsChecked(id), id == row.checked) << "radio button " << id;
         }
         program.Click(IDC_PAGE_EXPRESSION);
