@@ -16,6 +16,7 @@
 
 #include "Controls.h"
 #include "FileCommands.h"
+#include "Handles.h"
 #include "HelpAndAbout.h"
 #include "PageDialogs.h"
 #include "resource.h"
@@ -33,8 +34,9 @@ constexpr DWORD kPageButtonStyle =
     WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | BS_PUSHLIKE | BS_FLAT;
 constexpr DWORD kFrameStyle = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
 
-// Which way a child grows when the window is larger than its smallest size.
-enum Growth : unsigned { kFixed = 0, kWide = 1, kTall = 2 };
+// Which way a child grows when the window is larger than its smallest size; the left column
+// also grows wider when the page buttons' texts need it, and moves the others right.
+enum Growth : unsigned { kFixed = 0, kWide = 1, kTall = 2, kColumn = 4 };
 
 struct ChildRow {
     const wchar_t* className;
@@ -53,12 +55,12 @@ constexpr auto kChildren = [] {
     for (size_t page = 0; page < kPageCount; ++page) {
         const int y = 12 + 40 * static_cast<int>(page);
         rows[page] = {L"BUTTON",       kPageTable[page].caption,  kPageButtonStyle,
-                      {12, y, 97, 41}, kPageTable[page].buttonId, kFixed};
+                      {12, y, 97, 41}, kPageTable[page].buttonId, kColumn};
     }
     rows[kPageCount] = {WC_TABCONTROLW,      nullptr, WS_CHILD | WS_VISIBLE,
                         {125, 12, 444, 329}, 0,       kWide | kTall};
     rows[kPageCount + 1] = {L"BUTTON", nullptr, kFrameStyle, {120, 0, 453, 344}, 0, kWide | kTall};
-    rows[kPageCount + 2] = {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 344}, 0, kTall};
+    rows[kPageCount + 2] = {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 344}, 0, kTall | kColumn};
     return rows;
 }();
 
@@ -70,6 +72,8 @@ constexpr Box kWindowAt96{155, 146, 588, 405};
 constexpr int kEditFontHeight = 13;
 constexpr int kButtonFontHeight = 11;
 constexpr int kDialogFontPoints = 8;
+// The least room between a page button's text and each of its sides, at 96 DPI.
+constexpr int kButtonTextMargin = 2;
 
 int Scaled(int pixels, UINT dpi) {
     return MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
@@ -111,11 +115,79 @@ void MoveTo(HWND window, const Box& box) {
     MoveWindow(window, box.x, box.y, box.width, box.height, TRUE);
 }
 
+using PlacedControls = std::vector<std::pair<HWND, Box>>;
+
+// Page `index`'s plan scaled from the template's DPI to `dpi`.
+PlacedControls ScaledPlan(size_t index, UINT dpi) {
+    const auto scaled = [dpi](LONG pixels) {
+        return MulDiv(pixels, static_cast<int>(dpi), static_cast<int>(Shell.templateDpi));
+    };
+    PlacedControls plan;
+    for (const auto& [control, rect] : Shell.pagePlans[index]) {
+        plan.push_back({control,
+                        {scaled(rect.left), scaled(rect.top), scaled(rect.right - rect.left),
+                         scaled(rect.bottom - rect.top)}});
+    }
+    return plan;
+}
+
+// The room the pages need beyond the tab's display area at the window's design size: none in
+// the font the design was drawn in, more in a wider or taller one. A page needs its controls and,
+// on their right, 4 dialog units; its last row may end at its bottom edge.
+SIZE FontRoom(UINT dpi) {
+    if (Shell.tabControl == nullptr) {
+        return {0, 0};
+    }
+    const Box tab = Scaled(kChildren[kPageCount].at96, dpi);
+    RECT area{0, 0, tab.width, tab.height};
+    TabCtrl_AdjustRect(Shell.tabControl, FALSE, &area);
+    SIZE need{0, 0};
+    for (size_t page = 0; page < kPageCount; ++page) {
+        RECT margin{0, 0, 4, 0};
+        MapDialogRect(Shell.pages[page], &margin);
+        const int right =
+            MulDiv(margin.right, static_cast<int>(dpi), static_cast<int>(Shell.templateDpi));
+        for (const auto& [control, box] : ScaledPlan(page, dpi)) {
+            need.cx = std::max<LONG>(need.cx, box.x + box.width + right);
+            need.cy = std::max<LONG>(need.cy, box.y + box.height);
+        }
+    }
+    return {std::max(0L, need.cx - (area.right - area.left)),
+            std::max(0L, need.cy - (area.bottom - area.top))};
+}
+
+// How much wider than the design's the left column must be for the page buttons' texts in the
+// button font: nothing in the font the design was drawn in.
+int ColumnRoom(UINT dpi) {
+    if (Shell.tabControl == nullptr) {
+        return 0;
+    }
+    const ScreenDc screen(GetDC(nullptr));
+    const HGDIOBJ before = SelectObject(screen.Get(), Shell.fonts.button.Get());
+    int widest = 0;
+    for (const PageRow& page : kPageTable) {
+        SIZE text{};
+        GetTextExtentPoint32W(screen.Get(), page.caption, lstrlenW(page.caption), &text);
+        widest = std::max<int>(widest, text.cx);
+    }
+    SelectObject(screen.Get(), before);
+    const int needed = widest + 2 * Scaled(kButtonTextMargin, dpi);
+    return std::max(0, needed - Scaled(kChildren[0].at96, dpi).width);
+}
+
+// The window's smallest size at `dpi`: the design's, and the room the page buttons and the
+// pages need in their fonts.
+Box SmallestWindow(UINT dpi) {
+    const Box design = Scaled(kWindowAt96, dpi);
+    const SIZE room = FontRoom(dpi);
+    return {design.x, design.y, design.width + ColumnRoom(dpi) + room.cx, design.height + room.cy};
+}
+
 // The room the window has beyond its smallest size at `dpi`.
 SIZE ExtraRoom(HWND window, UINT dpi) {
     RECT frame{};
     GetWindowRect(window, &frame);
-    const Box smallest = Scaled(kWindowAt96, dpi);
+    const Box smallest = SmallestWindow(dpi);
     return {std::max(0L, frame.right - frame.left - smallest.width),
             std::max(0L, frame.bottom - frame.top - smallest.height)};
 }
@@ -140,8 +212,6 @@ std::pair<int, int> Follow(const std::vector<Stretch>& stretches, LONG start, LO
     return {move, growth};
 }
 
-using PlacedControls = std::vector<std::pair<HWND, Box>>;
-
 // The bands along one axis of the page placed as `plan`, each with its share of `room`.
 std::vector<Stretch> Stretches(const PlacedControls& plan, std::span<const Band> bands, int room,
                                bool vertical) {
@@ -165,40 +235,57 @@ std::vector<Stretch> Stretches(const PlacedControls& plan, std::span<const Band>
     return stretches;
 }
 
+// The smallest box that holds the controls of `plan` with these ids; empty for none.
+Box Around(const PlacedControls& plan, std::span<const int> ids) {
+    RECT around{};
+    for (const auto& [control, box] : plan) {
+        if (std::ranges::find(ids, GetDlgCtrlID(control)) != ids.end()) {
+            const RECT rect{box.x, box.y, box.x + box.width, box.y + box.height};
+            UnionRect(&around, &around, &rect);
+        }
+    }
+    return {around.left, around.top, around.right - around.left, around.bottom - around.top};
+}
+
 // Places page `index`'s controls for `dpi` with `extra` room: its plan scaled, then the room
 // shared out among its bands.
 void LayOutPage(size_t index, UINT dpi, SIZE extra) {
-    const auto scaled = [dpi](LONG pixels) {
-        return MulDiv(pixels, static_cast<int>(dpi), static_cast<int>(Shell.templateDpi));
-    };
-    PlacedControls plan;
-    for (const auto& [control, rect] : Shell.pagePlans[index]) {
-        plan.push_back({control,
-                        {scaled(rect.left), scaled(rect.top), scaled(rect.right - rect.left),
-                         scaled(rect.bottom - rect.top)}});
-    }
+    const PlacedControls plan = ScaledPlan(index, dpi);
     const PageRow& row = kPageTable[index];
     const std::vector<Stretch> columns = Stretches(plan, row.columns, extra.cx, false);
     const std::vector<Stretch> rows = Stretches(plan, row.rows, extra.cy, true);
+    const Box together = Around(plan, row.together);
     for (const auto& [control, box] : plan) {
-        const bool grows =
-            std::ranges::find(row.growing, GetDlgCtrlID(control)) != row.growing.end();
-        const auto [right, wider] = Follow(columns, box.x, box.x + box.width);
-        const auto [down, taller] = Follow(rows, box.y, box.y + box.height);
+        const int id = GetDlgCtrlID(control);
+        const bool grows = std::ranges::find(row.growing, id) != row.growing.end();
+        const bool joined = std::ranges::find(row.together, id) != row.together.end();
+        // A control that belongs with others moves by the bands around them all.
+        const Box& reach = joined ? together : box;
+        const auto [right, wider] = Follow(columns, reach.x, reach.x + reach.width);
+        const auto [down, taller] = Follow(rows, reach.y, reach.y + reach.height);
         MoveTo(control, {box.x + right, box.y + down, box.width + (grows ? wider : 0),
                          box.height + (grows ? taller : 0)});
     }
 }
 
-// Lays the window out for `dpi` and its present size: the page buttons stay, the tab control
-// and the page take the room beyond the smallest size, and the page shares it out.
+// Lays the window out for `dpi` and its present size: the page buttons stay, as wide as their
+// texts need; the tab control and the pages take the room beyond the design's size, and each
+// page shares out what its controls do not need.
 void LayOut(HWND window, UINT dpi) {
+    const SIZE fontRoom = FontRoom(dpi);
     const SIZE extra = ExtraRoom(window, dpi);
+    const SIZE room{fontRoom.cx + extra.cx, fontRoom.cy + extra.cy};
+    const int column = ColumnRoom(dpi);
     HWND child = GetWindow(window, GW_CHILD);
     for (const ChildRow& row : kChildren) {
-        const Box box = Scaled(row.at96, dpi);
-        MoveTo(child, {box.x, box.y, box.width + ((row.growth & kWide) != 0 ? extra.cx : 0),
-                       box.height + ((row.growth & kTall) != 0 ? extra.cy : 0)});
+        Box box = Scaled(row.at96, dpi);
+        if ((row.growth & kColumn) != 0) {
+            box.width += column;
+        } else {
+            box.x += column;
+        }
+        MoveTo(child, {box.x, box.y, box.width + ((row.growth & kWide) != 0 ? room.cx : 0),
+                       box.height + ((row.growth & kTall) != 0 ? room.cy : 0)});
         child = GetWindow(child, GW_HWNDNEXT);
     }
     RECT area{};
@@ -309,6 +396,10 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT) {
     InsertPageTab(kPageTable[0]);
     CreatePages(window);
     SetFonts(window);
+    // The smallest size the pages need in their font, which the window was not made with.
+    const RECT frame = MainWindowRect(Shell.dpi);
+    SetWindowPos(window, nullptr, frame.left, frame.top, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut(window, Shell.dpi);
     DragAcceptFiles(window, TRUE);
     return TRUE;
@@ -431,7 +522,7 @@ void OnSize(HWND window, UINT state, int, int) {
 
 // The window is never smaller than its smallest size at its DPI.
 void OnGetMinMaxInfo(HWND, LPMINMAXINFO limits) {
-    const Box smallest = Scaled(kWindowAt96, Shell.dpi);
+    const Box smallest = SmallestWindow(Shell.dpi);
     limits->ptMinTrackSize = {smallest.width, smallest.height};
 }
 
@@ -465,7 +556,7 @@ UINT StartDpi() {
 }
 
 RECT MainWindowRect(UINT dpi) {
-    const Box box = Scaled(kWindowAt96, dpi);
+    const Box box = SmallestWindow(dpi);
     RECT frame{box.x, box.y, box.x + box.width, box.y + box.height};
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
