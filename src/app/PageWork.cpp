@@ -11,10 +11,6 @@ void StartWork(PageWork& work, HWND answerWindow, std::function<PageAnswer()> ca
     });
 }
 
-bool IsWorking(const PageWork& work) {
-    return work.worker.joinable();
-}
-
 void StopWork(PageWork& work) {
     StopPageAnswer(work.watch);
 }

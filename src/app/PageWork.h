@@ -22,8 +22,6 @@ struct PageWork {
 // Computes `calculate` on the worker thread and posts WM_PAGE_ANSWER to `answerWindow`; only
 // while no other answer is computed.
 void StartWork(PageWork& work, HWND answerWindow, std::function<PageAnswer()> calculate);
-// Whether an answer is computed or not yet taken.
-bool IsWorking(const PageWork& work);
 void StopWork(PageWork& work);
 // Waits for the worker to end; its answer, or a stopped one when none was computed.
 PageAnswer TakeAnswer(PageWork& work);

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 // clang-format on
 
+#include "MainLayout.h"
 #include "MainWindow.h"
 #include "resource.h"
 #include "ShellState.h"
