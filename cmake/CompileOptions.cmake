@@ -35,11 +35,12 @@ if(WIN32)
     target_link_options(nerolith_options INTERFACE -static -static-libgcc -static-libstdc++)
 endif()
 
-# nerolith_add_library(NAME SOURCES... LIBS lib...): one of our libraries; its folder is its
-# include path.
+# nerolith_add_library(NAME SOURCES... LIBS lib... PRIVATE_LIBS lib...): one of our libraries;
+# its folder is its include path. LIBS are those its headers include, which its users see too;
+# PRIVATE_LIBS those only its sources call, hidden from its users.
 function(nerolith_add_library name)
-    cmake_parse_arguments(L "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(L "" "" "SOURCES;LIBS;PRIVATE_LIBS" ${ARGN})
     add_library(${name} ${L_SOURCES})
     target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-    target_link_libraries(${name} PUBLIC ${L_LIBS} PRIVATE nerolith_options)
+    target_link_libraries(${name} PUBLIC ${L_LIBS} PRIVATE ${L_PRIVATE_LIBS} nerolith_options)
 endfunction()

@@ -1,6 +1,8 @@
 #!/bin/sh
 # Runs a Windows program under Wine, in a prefix of the build tree's own.
 # Usage: wine-run.sh PREFIX PROGRAM [ARGS...]
+# With NEROLITH_FALLBACK_FONT=1 a new prefix gets no Tahoma, as a plain "wine" on Debian does:
+# the dialog font is then Wine's fallback, with other metrics.
 set -e
 prefix=$(realpath -m "$1")  # Wine wants an absolute path
 shift
@@ -13,7 +15,11 @@ flock "$prefix.lock" sh -c '
     if [ ! -f "$WINEPREFIX/.ready" ]; then
         wineboot -i >/dev/null 2>&1 || true
         wineserver -w
-        for font in tahoma.ttf tahomabd.ttf marlett.ttf; do
+        fonts="tahoma.ttf tahomabd.ttf marlett.ttf"
+        if [ -n "${NEROLITH_FALLBACK_FONT:-}" ]; then
+            fonts=marlett.ttf
+        fi
+        for font in $fonts; do
             if [ -f "/usr/share/wine/fonts/$font" ]; then
                 cp "/usr/share/wine/fonts/$font" "$WINEPREFIX/drive_c/windows/Fonts/"
             fi

@@ -9,23 +9,22 @@
 #include <windowsx.h>
 // clang-format on
 
+#include "FileCommands.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
 
+#include "Controls.h"
+#include "Handles.h"
+#include "HelpAndAbout.h"
+#include "PageDialogs.h"
 #include "ShellState.h"
 #include "TextFile.h"
+#include "WorkingPage.h"
 
 namespace {
-
-std::wstring Wide(std::u16string_view text) {
-    return {text.begin(), text.end()};
-}
-
-std::u16string Utf16(std::wstring_view text) {
-    return {text.begin(), text.end()};
-}
 
 constexpr std::array<std::pair<DWORD, FileFault>, 10> kSystemFaults = {{
     {ERROR_FILE_NOT_FOUND, FileFault::NotFound},
@@ -76,17 +75,17 @@ BoxTextOfFile ReadFromDisk(const std::wstring& path) {
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return {{}, FileFault::NotFound};  // a folder is no file
     }
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const ScopedFile file(CreateFileW(path.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) {
         return {{}, LastFault()};
     }
     std::string bytes(kMaxTextFileBytes + 1, '\0');
     DWORD read = 0;
-    const bool ok =
-        ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) != FALSE;
+    const bool ok = ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read,
+                             nullptr) != FALSE;
     const FileFault fault = ok ? FileFault::None : LastFault();
-    CloseHandle(file);
     bytes.resize(read);
     return ok ? ReadTextFile(bytes) : BoxTextOfFile{{}, fault};
 }
@@ -110,18 +109,16 @@ bool OpenFile(HWND window, const std::wstring& path) {
 
 // Writes `bytes` into the new file `path` and flushes them to the disk.
 FileFault WriteFlushed(const wchar_t* path, const std::string& bytes) {
-    const HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const ScopedFile file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) {
         return LastFault();
     }
     DWORD written = 0;
     const bool ok =
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size() && FlushFileBuffers(file);
-    const FileFault fault = ok ? FileFault::None : LastFault();
-    CloseHandle(file);
-    return fault;
+        WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size() && FlushFileBuffers(file.Get());
+    return ok ? FileFault::None : LastFault();
 }
 
 // A temporary file in the target's folder, flushed, then put in the target's place in one

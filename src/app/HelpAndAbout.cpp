@@ -6,9 +6,12 @@
 #include <windowsx.h>
 // clang-format on
 
+#include "HelpAndAbout.h"
+
 #include <string>
 #include <string_view>
 
+#include "Handles.h"
 #include "resource.h"
 #include "ShellState.h"
 
@@ -37,13 +40,9 @@ std::wstring FolderOfPath(std::wstring_view path) {
 }
 
 bool FileOpensForReading(const wchar_t* path) {
-    const HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    CloseHandle(file);
-    return true;
+    return ScopedFile(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+        .IsValid();
 }
 
 void OnAboutCommand(HWND dialog, int id, HWND, UINT) {
@@ -58,41 +57,46 @@ constexpr int kPictureSourceDpi = 4 * USER_DEFAULT_SCREEN_DPI;
 
 // The picture, scaled down from its source for the window's DPI with the pixels averaged.
 BOOL OnAboutInit(HWND dialog, HWND, LPARAM) {
-    const auto source = static_cast<HBITMAP>(LoadImageW(GetWindowInstance(dialog),
-                                                        MAKEINTRESOURCEW(IDB_ABOUT_PICTURE),
-                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    const ScopedBitmap source(static_cast<HBITMAP>(
+        LoadImageW(GetWindowInstance(dialog), MAKEINTRESOURCEW(IDB_ABOUT_PICTURE), IMAGE_BITMAP, 0,
+                   0, LR_CREATEDIBSECTION)));
     BITMAP size{};
-    GetObjectW(source, sizeof(size), &size);
+    GetObjectW(source.Get(), sizeof(size), &size);
     const int dpi = static_cast<int>(Shell.dpi);
     const int width = MulDiv(size.bmWidth, dpi, kPictureSourceDpi);
     const int height = MulDiv(size.bmHeight, dpi, kPictureSourceDpi);
-    const HDC screen = GetDC(nullptr);
-    const HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
-    const HDC from = CreateCompatibleDC(screen);
-    const HDC to = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ fromBefore = SelectObject(from, source);
-    const HGDIOBJ toBefore = SelectObject(to, picture);
-    SetStretchBltMode(to, HALFTONE);
-    SetBrushOrgEx(to, 0, 0, nullptr);
-    StretchBlt(to, 0, 0, width, height, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
-    SelectObject(from, fromBefore);
-    SelectObject(to, toBefore);
-    DeleteDC(from);
-    DeleteDC(to);
-    DeleteObject(source);
+    const ScreenDc screen(GetDC(nullptr));
+    ScopedBitmap picture(CreateCompatibleBitmap(screen.Get(), width, height));
+    {
+        const MemoryDc from(CreateCompatibleDC(screen.Get()));
+        const MemoryDc to(CreateCompatibleDC(screen.Get()));
+        const HGDIOBJ fromBefore = SelectObject(from.Get(), source.Get());
+        const HGDIOBJ toBefore = SelectObject(to.Get(), picture.Get());
+        SetStretchBltMode(to.Get(), HALFTONE);
+        SetBrushOrgEx(to.Get(), 0, 0, nullptr);
+        StretchBlt(to.Get(), 0, 0, width, height, from.Get(), 0, 0, size.bmWidth, size.bmHeight,
+                   SRCCOPY);
+        SelectObject(from.Get(), fromBefore);
+        SelectObject(to.Get(), toBefore);
+    }
+    // The picture is the box's own from here (WM_DESTROY).
     SendDlgItemMessageW(dialog, IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(picture));
+                        reinterpret_cast<LPARAM>(picture.Release()));
     return TRUE;
+}
+
+// The picture is the box's own.
+void OnAboutDestroy(HWND dialog) {
+    const ScopedBitmap picture(reinterpret_cast<HBITMAP>(
+        SendDlgItemMessageW(dialog, IDC_ABOUT_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0)));
 }
 
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             return HANDLE_WM_INITDIALOG(dialog, wParam, lParam, OnAboutInit);
-        case WM_DESTROY:  // the picture is the box's own
-            DeleteObject(reinterpret_cast<HGDIOBJ>(
-                SendDlgItemMessageW(dialog, IDC_ABOUT_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0)));
+        case WM_DESTROY:
+            HANDLE_WM_DESTROY(dialog, wParam, lParam, OnAboutDestroy);
             return FALSE;
         case WM_CLOSE:
             EndDialog(dialog, 1);

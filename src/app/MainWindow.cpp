@@ -1,5 +1,5 @@
-// The main window: the page buttons, the tab control that frames the page shown, and their
-// layout at any display scale.
+// The main window: the page buttons and the tab control that frames the page shown, the page
+// switch, the menu commands and the keys.
 // The other Windows headers need <windows.h> first.
 // clang-format off
 #include <windows.h>
@@ -8,70 +8,24 @@
 #include <windowsx.h>
 // clang-format on
 
+#include "MainWindow.h"
+
 #include <algorithm>
 #include <array>
 #include <span>
 #include <utility>
 #include <vector>
 
+#include "Controls.h"
+#include "FileCommands.h"
+#include "HelpAndAbout.h"
+#include "MainLayout.h"
+#include "PageDialogs.h"
 #include "resource.h"
 #include "ShellState.h"
+#include "WorkingPage.h"
 
 namespace {
-
-// A rectangle: its top-left corner and its size, in pixels.
-struct Box {
-    int x, y, width, height;
-};
-
-constexpr DWORD kPageButtonStyle =
-    WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | BS_PUSHLIKE | BS_FLAT;
-constexpr DWORD kFrameStyle = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
-
-// Which way a child grows when the window is larger than its smallest size.
-enum Growth : unsigned { kFixed = 0, kWide = 1, kTall = 2 };
-
-struct ChildRow {
-    const wchar_t* className;
-    const wchar_t* text;
-    DWORD style;
-    Box at96;  // in the client area at the window's smallest size, at 96 DPI
-    int id;
-    unsigned growth;
-};
-
-constexpr ChildRow PageButton(size_t page, int y) {
-    const PageRow& row = kPageTable[page];
-    return {L"BUTTON", row.caption, kPageButtonStyle, {12, y, 97, 41}, row.buttonId, kFixed};
-}
-
-// The main window's children in creation order, which is also their order below the window.
-constexpr std::array<ChildRow, 6> kChildren = {{
-    PageButton(0, 12),
-    PageButton(1, 52),
-    PageButton(2, 92),
-    {WC_TABCONTROLW, nullptr, WS_CHILD | WS_VISIBLE, {125, 12, 444, 329}, 0, kWide | kTall},
-    {L"BUTTON", nullptr, kFrameStyle, {120, 0, 453, 344}, 0, kWide | kTall},
-    {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 344}, 0, kTall},
-}};
-
-// The window's place at start and its smallest size, at 96 DPI.
-constexpr Box kWindowAt96{155, 146, 588, 405};
-
-// Font heights in pixels at 96 DPI. The edit boxes' text is a little taller than the dialog
-// text, as a monospaced face looks smaller at the same height.
-constexpr int kEditFontHeight = 13;
-constexpr int kButtonFontHeight = 11;
-constexpr int kDialogFontPoints = 8;
-
-int Scaled(int pixels, UINT dpi) {
-    return MulDiv(pixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
-}
-
-Box Scaled(const Box& box, UINT dpi) {
-    return {Scaled(box.x, dpi), Scaled(box.y, dpi), Scaled(box.width, dpi),
-            Scaled(box.height, dpi)};
-}
 
 // Newer Windows only; looked up, so that the program still starts on older ones.
 template <typename Function>
@@ -83,135 +37,6 @@ Function* User32Function(const char* name) {
 UINT DpiOf(HWND window) {
     static auto* const getDpiForWindow = User32Function<UINT WINAPI(HWND)>("GetDpiForWindow");
     return getDpiForWindow != nullptr ? getDpiForWindow(window) : StartDpi();
-}
-
-HFONT CreateFaceFont(int height, const wchar_t* face, BYTE pitchAndFamily) {
-    return CreateFontW(height, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitchAndFamily,
-                       face);
-}
-
-ShellFonts FontsForDpi(UINT dpi) {
-    return {CreateFaceFont(-Scaled(kEditFontHeight, dpi), L"Courier New", FIXED_PITCH | FF_MODERN),
-            CreateFaceFont(-Scaled(kButtonFontHeight, dpi), L"MS Shell Dlg", DEFAULT_PITCH),
-            CreateFaceFont(-MulDiv(kDialogFontPoints, static_cast<int>(dpi), 72), L"MS Shell Dlg",
-                           DEFAULT_PITCH)};
-}
-
-void MoveTo(HWND window, const Box& box) {
-    MoveWindow(window, box.x, box.y, box.width, box.height, TRUE);
-}
-
-// The room the window has beyond its smallest size at `dpi`.
-SIZE ExtraRoom(HWND window, UINT dpi) {
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    const Box smallest = Scaled(kWindowAt96, dpi);
-    return {std::max(0L, frame.right - frame.left - smallest.width),
-            std::max(0L, frame.bottom - frame.top - smallest.height)};
-}
-
-// A band of a page laid out: its extent along its axis and the room it takes.
-struct Stretch {
-    LONG start, end;
-    int share;
-};
-
-// How far a control from `start` to `end` moves, and how much it grows if it is a growing one.
-std::pair<int, int> Follow(const std::vector<Stretch>& stretches, LONG start, LONG end) {
-    int move = 0;
-    int growth = 0;
-    for (const Stretch& stretch : stretches) {
-        if (stretch.end <= start) {
-            move += stretch.share;
-        } else if (stretch.start >= start && stretch.end <= end) {
-            growth += stretch.share;
-        }
-    }
-    return {move, growth};
-}
-
-using PlacedControls = std::vector<std::pair<HWND, Box>>;
-
-// The bands along one axis of the page placed as `plan`, each with its share of `room`.
-std::vector<Stretch> Stretches(const PlacedControls& plan, std::span<const Band> bands, int room,
-                               bool vertical) {
-    int total = 0;
-    for (const Band& band : bands) {
-        total += band.weight;
-    }
-    std::vector<Stretch> stretches;
-    int given = 0;
-    int weight = 0;
-    for (const Band& band : bands) {
-        const Box box = std::ranges::find(plan, band.boxId, [](const auto& p) {
-                            return GetDlgCtrlID(p.first);
-                        })->second;
-        weight += band.weight;
-        const int upTo = MulDiv(room, weight, total);
-        stretches.push_back(vertical ? Stretch{box.y, box.y + box.height, upTo - given}
-                                     : Stretch{box.x, box.x + box.width, upTo - given});
-        given = upTo;
-    }
-    return stretches;
-}
-
-// Places page `index`'s controls for `dpi` with `extra` room: its plan scaled, then the room
-// shared out among its bands.
-void LayOutPage(size_t index, UINT dpi, SIZE extra) {
-    const auto scaled = [dpi](LONG pixels) {
-        return MulDiv(pixels, static_cast<int>(dpi), static_cast<int>(Shell.templateDpi));
-    };
-    PlacedControls plan;
-    for (const auto& [control, rect] : Shell.pagePlans[index]) {
-        plan.push_back({control,
-                        {scaled(rect.left), scaled(rect.top), scaled(rect.right - rect.left),
-                         scaled(rect.bottom - rect.top)}});
-    }
-    const PageRow& row = kPageTable[index];
-    const std::vector<Stretch> columns = Stretches(plan, row.columns, extra.cx, false);
-    const std::vector<Stretch> rows = Stretches(plan, row.rows, extra.cy, true);
-    for (const auto& [control, box] : plan) {
-        const bool grows =
-            std::ranges::find(row.growing, GetDlgCtrlID(control)) != row.growing.end();
-        const auto [right, wider] = Follow(columns, box.x, box.x + box.width);
-        const auto [down, taller] = Follow(rows, box.y, box.y + box.height);
-        MoveTo(control, {box.x + right, box.y + down, box.width + (grows ? wider : 0),
-                         box.height + (grows ? taller : 0)});
-    }
-}
-
-// Lays the window out for `dpi` and its present size: the page buttons stay, the tab control
-// and the page take the room beyond the smallest size, and the page shares it out.
-void LayOut(HWND window, UINT dpi) {
-    const SIZE extra = ExtraRoom(window, dpi);
-    HWND child = GetWindow(window, GW_CHILD);
-    for (const ChildRow& row : kChildren) {
-        const Box box = Scaled(row.at96, dpi);
-        MoveTo(child, {box.x, box.y, box.width + ((row.growth & kWide) != 0 ? extra.cx : 0),
-                       box.height + ((row.growth & kTall) != 0 ? extra.cy : 0)});
-        child = GetWindow(child, GW_HWNDNEXT);
-    }
-    RECT area{};
-    GetClientRect(Shell.tabControl, &area);
-    TabCtrl_AdjustRect(Shell.tabControl, FALSE, &area);
-    for (size_t i = 0; i < kPageCount; ++i) {
-        MoveWindow(Shell.pages[i], area.left, area.top, area.right - area.left,
-                   area.bottom - area.top, TRUE);
-        LayOutPage(i, dpi, extra);
-    }
-    PlaceProgressBar();
-}
-
-// Gives the fonts: the frames keep the system's.
-void SetFonts(HWND window) {
-    HWND child = GetWindow(window, GW_CHILD);
-    for (const ChildRow& row : kChildren) {
-        if (row.style != kFrameStyle) {
-            SetWindowFont(child, Shell.fonts.button, TRUE);
-        }
-        child = GetWindow(child, GW_HWNDNEXT);
-    }
 }
 
 void InsertPageTab(const PageRow& page) {
@@ -262,12 +87,6 @@ void ShowPage(HWND window, size_t chosen) {
     FocusCurrentPage();
 }
 
-HWND CreateChild(HWND window, const ChildRow& row, const Box& box) {
-    return CreateWindowExW(
-        0, row.className, row.text, row.style, box.x, box.y, box.width, box.height, window,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), GetWindowInstance(window), nullptr);
-}
-
 void CreatePages(HWND window) {
     // Pages are laid out here, not by the system when the DPI changes.
     static auto* const keepLayout =
@@ -292,14 +111,16 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT) {
     Shell.dpi = DpiOf(window);
     Shell.templateDpi = Shell.dpi;
     Shell.fonts = FontsForDpi(Shell.dpi);
-    for (const ChildRow& row : kChildren) {
-        CreateChild(window, row, Scaled(row.at96, Shell.dpi));
-    }
+    CreateChildren(window, Shell.dpi);
     CheckPageButton(window, Shell.currentPage);
     Shell.tabControl = FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr);
     InsertPageTab(kPageTable[0]);
     CreatePages(window);
-    SetFonts(window);
+    SetChildFonts(window);
+    // The smallest size the pages need in their font, which the window was not made with.
+    const RECT frame = MainWindowRect(Shell.dpi);
+    SetWindowPos(window, nullptr, frame.left, frame.top, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut(window, Shell.dpi);
     DragAcceptFiles(window, TRUE);
     return TRUE;
@@ -307,7 +128,8 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT) {
 
 // The calculation, if one runs, stops before the window goes.
 void OnClose(HWND window) {
-    EndPageWork();
+    StopPageWork();
+    FinishPageWork();
     DestroyWindow(window);
 }
 
@@ -402,13 +224,11 @@ void OnDropFiles(HWND window, HDROP drop) {
 
 void OnDpiChanged(HWND window, UINT dpi, const RECT* suggested) {
     Shell.dpi = dpi;
-    const ShellFonts oldFonts = Shell.fonts;
-    Shell.fonts = FontsForDpi(dpi);
-    SetFonts(window);
+    const ShellFonts oldFonts = std::exchange(Shell.fonts, FontsForDpi(dpi));
+    SetChildFonts(window);
     for (const HWND page : Shell.pages) {
         SetPageFonts(page);
     }
-    DeleteFonts(oldFonts);
     SetWindowPos(window, nullptr, suggested->left, suggested->top,
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -423,17 +243,11 @@ void OnSize(HWND window, UINT state, int, int) {
 
 // The window is never smaller than its smallest size at its DPI.
 void OnGetMinMaxInfo(HWND, LPMINMAXINFO limits) {
-    const Box smallest = Scaled(kWindowAt96, Shell.dpi);
-    limits->ptMinTrackSize = {smallest.width, smallest.height};
+    const SIZE smallest = SmallestWindowSize(Shell.dpi);
+    limits->ptMinTrackSize = {smallest.cx, smallest.cy};
 }
 
 }  // namespace
-
-PageBoxes CurrentPageBoxes() {
-    const PageRow& row = kPageTable[Shell.currentPage];
-    return {GetDlgItem(CurrentPage(), Shell.inputBox[Shell.currentPage]),
-            GetDlgItem(CurrentPage(), row.resultBox), row.resultFile};
-}
 
 bool TabAcrossPageEdge(const MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) {
@@ -455,40 +269,6 @@ bool TabAcrossPageEdge(const MSG& message) {
     return false;
 }
 
-UINT StartDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return static_cast<UINT>(dpi);
-}
-
-RECT MainWindowRect(UINT dpi) {
-    const Box box = Scaled(kWindowAt96, dpi);
-    RECT frame{box.x, box.y, box.x + box.width, box.y + box.height};
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    OffsetRect(&frame, std::min(0L, work.right - frame.right),
-               std::min(0L, work.bottom - frame.bottom));
-    OffsetRect(&frame, std::max(0L, work.left - frame.left), std::max(0L, work.top - frame.top));
-    return frame;
-}
-
-bool IsOfClass(HWND window, const wchar_t* className) {
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    return lstrcmpiW(name, className) == 0;
-}
-
-void DeleteFonts(const ShellFonts& fonts) {
-    for (const HFONT font : {fonts.edit, fonts.button, fonts.dialog}) {
-        if (font != nullptr) {
-            DeleteObject(font);
-        }
-    }
-}
-
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         HANDLE_MSG(window, WM_CREATE, OnCreate);
@@ -500,10 +280,6 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         HANDLE_MSG(window, WM_DROPFILES, OnDropFiles);
         HANDLE_MSG(window, WM_SIZE, OnSize);
         HANDLE_MSG(window, WM_GETMINMAXINFO, OnGetMinMaxInfo);
-        HANDLE_MSG(window, WM_TIMER, OnPageWorkTimer);
-        case WM_PAGE_WORK_DONE:
-            OnPageWorkDone();
-            return 0;
         case WM_DPICHANGED:
             OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;

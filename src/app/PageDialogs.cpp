@@ -1,5 +1,3 @@
-// The three calculator pages: each sets itself up, passes its boxes' texts to its calculator,
-// which runs on the worker thread, and shows the answer in its result box.
 // The other Windows headers need <windows.h> first.
 // clang-format off
 #include <windows.h>
@@ -7,15 +5,19 @@
 #include <windowsx.h>
 // clang-format on
 
+#include "PageDialogs.h"
+
 #include <algorithm>
 #include <array>
 #include <span>
 #include <string>
 
+#include "Controls.h"
 #include "MatrixPage.h"
 #include "resource.h"
 #include "ShellState.h"
 #include "TextFile.h"
+#include "WorkingPage.h"
 
 namespace {
 
@@ -23,9 +25,9 @@ std::u16string ReadBoxText(HWND page, int boxId) {
     return TextOfBox(GetDlgItem(page, boxId));
 }
 
-void WriteBoxText(HWND page, int boxId, const std::u16string& text) {
-    const std::wstring wide(text.begin(), text.end());
-    SetDlgItemTextW(page, boxId, wide.c_str());
+// The page's row in kPageTable.
+size_t RowOf(HWND page) {
+    return static_cast<size_t>(std::ranges::find(Shell.pages, page) - Shell.pages.begin());
 }
 
 struct MatrixButton {
@@ -43,18 +45,21 @@ constexpr std::array<MatrixButton, 7> kMatrixButtons = {{
     {IDC_MATRIX_TRANSPOSE, MatrixOperation::Transpose},
 }};
 
-// The method of the page's checked radio button; Cramer's on a page with none.
+// The method of the page's checked radio button; the first on a page with none.
 SolveMethod CheckedMethod(HWND page) {
-    const auto checked = std::ranges::find_if(kMethodButtons, [page](const MethodButton& button) {
-        return IsDlgButtonChecked(page, button.id) == BST_CHECKED;
-    });
-    return checked != std::end(kMethodButtons) ? checked->method : SolveMethod::Cramer;
+    for (size_t method = 0; method < kMethods.size(); ++method) {
+        if (IsDlgButtonChecked(page, MethodButton(method)) == BST_CHECKED) {
+            return kMethods[method].id;
+        }
+    }
+    return kMethods.front().id;
 }
 
 void OnPageCommand(HWND page, int id, HWND, UINT code) {
-    const std::span<const int> inputBoxes = kPageTable[RowOf(page)].inputBoxes;
+    const size_t row = RowOf(page);
+    const std::span<const int> inputBoxes = kPageTable[row].inputBoxes;
     if (code == EN_SETFOCUS && std::ranges::find(inputBoxes, id) != inputBoxes.end()) {
-        Shell.inputBox[RowOf(page)] = id;  // "Открыть..." fills the box used last
+        Shell.inputBox[row] = id;  // "Открыть..." fills the box used last
         return;
     }
     if (code != BN_CLICKED) {
@@ -63,7 +68,7 @@ void OnPageCommand(HWND page, int id, HWND, UINT code) {
     // On a page with one input box, "Решить" puts the page's answer into its result box.
     const auto solved = std::ranges::find(kPageTable, id, &PageRow::solveButton);
     if (solved != kPageTable.end()) {
-        StartPageWork(page, id,
+        StartPageWork(row, id,
                       [answer = solved->answer, input = ReadBoxText(page, inputBoxes[0]),
                        method = CheckedMethod(page)] { return answer(input, method); });
         return;
@@ -73,7 +78,7 @@ void OnPageCommand(HWND page, int id, HWND, UINT code) {
         return;
     }
     StartPageWork(
-        page, id,
+        row, id,
         [operation = button->operation, a = ReadBoxText(page, IDC_MATRIX_A),
          b = ReadBoxText(page, IDC_MATRIX_B), exponent = ReadBoxText(page, IDC_MATRIX_EXPONENT),
          factor = ReadBoxText(page, IDC_MATRIX_FACTOR)] {
@@ -81,10 +86,8 @@ void OnPageCommand(HWND page, int id, HWND, UINT code) {
         });
 }
 
-// The boxes that take two digits, and the radio buttons checked at start, on whichever page
-// holds them.
+// The boxes that take two digits, on whichever page holds them.
 constexpr int kTwoDigitBoxes[] = {IDC_MATRIX_EXPONENT, IDC_MATRIX_FACTOR};
-constexpr int kCheckedAtStart[] = {IDC_EQUATIONS_CRAMER};
 
 // A box whose label is hidden shows the label's text as a hint while the mouse rests on it;
 // screen readers read the label as its name.
@@ -130,18 +133,23 @@ BOOL OnPageInit(HWND page, HWND, LPARAM row) {
     for (const int box : kPageTable[static_cast<size_t>(row)].inputBoxes) {
         SendDlgItemMessageW(page, box, EM_SETLIMITTEXT, kMaxBoxTextLength, 0);
     }
-    for (const int button : kCheckedAtStart) {
-        CheckDlgButton(page, button, BST_CHECKED);
+    // The method buttons, on the page that has them: their texts, the first checked.
+    for (size_t method = 0; method < kMethods.size(); ++method) {
+        SetDlgItemTextW(page, MethodButton(method), Wide(kMethods[method].caption).c_str());
     }
+    CheckDlgButton(page, MethodButton(0), BST_CHECKED);
     AddHints(page);
     return FALSE;
 }
 
-}  // namespace
-
+// Shows the answer in the page's result box from its start; a refused character comes selected
+// in its input box, which takes the focus.
 void ShowAnswer(HWND page, const PageAnswer& answer) {
     const size_t row = RowOf(page);
-    WriteBoxText(page, kPageTable[row].resultBox, answer.text);
+    const HWND resultBox = GetDlgItem(page, kPageTable[row].resultBox);
+    SetBoxText(resultBox, answer.text);
+    Edit_SetSel(resultBox, 0, 0);
+    Edit_ScrollCaret(resultBox);
     if (answer.refused.length != 0) {
         const HWND box = GetDlgItem(page, kPageTable[row].inputBoxes[answer.refused.box]);
         // A page shown now takes the focus to the box; a hidden one gives it there when shown.
@@ -156,29 +164,21 @@ void ShowAnswer(HWND page, const PageAnswer& answer) {
     }
 }
 
-std::u16string TextOfBox(HWND box) {
-    const int length = GetWindowTextLengthW(box);
-    std::wstring buffer(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(box, buffer.data(), length + 1);
-    return std::u16string(buffer.begin(), buffer.begin() + copied);
+void OnPageAnswer(HWND page) {
+    const PageAnswer answer = FinishPageWork();
+    if (!answer.stopped) {
+        ShowAnswer(page, answer);
+    }
 }
 
-size_t RowOf(HWND page) {
-    return static_cast<size_t>(std::ranges::find(Shell.pages, page) - Shell.pages.begin());
-}
-
-RECT RectInPage(HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowRect(nullptr, GetParent(control), &rect);
-    return rect;
-}
+}  // namespace
 
 void SetPageFonts(HWND page) {
     for (HWND control = GetWindow(page, GW_CHILD); control != nullptr;
          control = GetWindow(control, GW_HWNDNEXT)) {
-        SetWindowFont(control, IsOfClass(control, L"Edit") ? Shell.fonts.edit : Shell.fonts.dialog,
-                      TRUE);
+        SetWindowFont(
+            control,
+            IsOfClass(control, L"Edit") ? Shell.fonts.edit.Get() : Shell.fonts.dialog.Get(), TRUE);
     }
 }
 
@@ -193,6 +193,12 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         case WM_CLOSE:
             return TRUE;
+        case WM_TIMER:
+            OnPageWorkTimer(static_cast<UINT>(wParam));
+            return TRUE;
+        case WM_PAGE_ANSWER:
+            OnPageAnswer(page);
+            return TRUE;
         case WM_SETCURSOR:
             if (SetPageWorkCursor(page, reinterpret_cast<HWND>(wParam))) {
                 SetWindowLongPtrW(page, DWLP_MSGRESULT, TRUE);
@@ -202,4 +208,11 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
         default:
             return FALSE;
     }
+}
+
+PageBoxes CurrentPageBoxes() {
+    const PageRow& row = kPageTable[Shell.currentPage];
+    const HWND page = Shell.pages[Shell.currentPage];
+    return {GetDlgItem(page, Shell.inputBox[Shell.currentPage]), GetDlgItem(page, row.resultBox),
+            row.resultFile};
 }

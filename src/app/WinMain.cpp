@@ -5,6 +5,8 @@
 #include <commctrl.h>
 // clang-format on
 
+#include "MainLayout.h"
+#include "MainWindow.h"
 #include "resource.h"
 #include "ShellState.h"
 
@@ -57,8 +59,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
             DispatchMessageW(&message);
         }
     }
-    // Every window is gone now, so no control uses the fonts any more.
-    DeleteFonts(Shell.fonts);
     return static_cast<int>(message.wParam);
 }
 

@@ -31,9 +31,9 @@
 
 // Equations page
 #define IDC_EQUATIONS_INPUT 1021
-#define IDC_EQUATIONS_RESULT_LABEL 1022
 #define IDC_EQUATIONS_RESULT 1023
 #define IDC_EQUATIONS_SOLVE 1024
+// The method radio buttons, one for each method in kMethods' order
 #define IDC_EQUATIONS_CRAMER 1025
 #define IDC_EQUATIONS_GAUSS 1026
 #define IDC_EQUATIONS_MATRIX_METHOD 1027
@@ -47,7 +47,6 @@
 #define IDC_PROGRESS 1040
 
 // About box
-#define IDC_ABOUT_EMAIL 1035
 #define IDC_ABOUT_OK 1036
 #define IDC_ABOUT_PICTURE 1037
 

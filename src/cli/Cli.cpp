@@ -30,16 +30,30 @@ using Inputs = std::vector<std::u16string>;
 
 struct Command {
     const char* name;
-    const char* synopsis;  // the arguments and what the command shows
+    std::string synopsis;  // the arguments and what the command shows, in UTF-8
     std::vector<Argument> arguments;
     std::function<PageAnswer(const Inputs&, SolveMethod)> answer;
     bool takesMethod = false;  // "--method NAME" may come first
 };
 
-// The equations page's methods by their names after --method.
-constexpr std::pair<std::string_view, SolveMethod> kMethods[] = {{"cramer", SolveMethod::Cramer},
-                                                                 {"gauss", SolveMethod::Gauss},
-                                                                 {"matrix", SolveMethod::Matrix}};
+// The program's own texts are Windows-1251 bytes; the terminal gets UTF-8.
+std::string Say(const std::string& cp1251) {
+    return Utf16ToUtf8(FromCp1251(cp1251));
+}
+
+// "[--method a|b] ФАЙЛ — ...": the methods by their names and their radio buttons' texts.
+std::string SolveSynopsis() {
+    std::string names;
+    std::string methods;
+    for (const MethodRow& method : kMethods) {
+        const bool first = &method == &kMethods.front();
+        names += (first ? "" : "|") + std::string(method.name);
+        methods += (first ? "" : ", ") + std::string(method.name) + Say(" — \"") +
+                   Utf16ToUtf8(std::u16string(method.caption)) + "\"" +
+                   (first ? Say(" (по умолчанию)") : "");
+    }
+    return "[--method " + names + "] " + Say("ФАЙЛ — решение системы уравнений: ") + methods;
+}
 
 PageAnswer Matrix(MatrixOperation operation, const Inputs& inputs, size_t bIndex = 0,
                   size_t exponentIndex = 0, size_t factorIndex = 0) {
@@ -55,50 +69,44 @@ const std::vector<Command>& Commands() {
     using M = MatrixOperation;
     static const std::vector<Command> commands = {
         {"expr",
-         "ТЕКСТ — значение выражения (страница \"Примеры\")",
+         Say("ТЕКСТ — значение выражения (страница \"Примеры\")"),
          {A::Text},
          [](const Inputs& in, SolveMethod) { return ExpressionPageAnswer(in[0]); }},
         {"det",
-         "ФАЙЛ — \"Определитель A\"",
+         Say("ФАЙЛ — \"Определитель A\""),
          {A::File},
          [](const Inputs& in, SolveMethod) { return Matrix(M::Determinant, in); }},
         {"add",
-         "ФАЙЛ_A ФАЙЛ_B — \"A+B\"",
+         Say("ФАЙЛ_A ФАЙЛ_B — \"A+B\""),
          {A::File, A::File},
          [](const Inputs& in, SolveMethod) { return Matrix(M::Sum, in, 1); }},
         {"sub",
-         "ФАЙЛ_A ФАЙЛ_B — \"A-B\"",
+         Say("ФАЙЛ_A ФАЙЛ_B — \"A-B\""),
          {A::File, A::File},
          [](const Inputs& in, SolveMethod) { return Matrix(M::Difference, in, 1); }},
         {"mul",
-         "ФАЙЛ_A ФАЙЛ_B — \"A*B\"",
+         Say("ФАЙЛ_A ФАЙЛ_B — \"A*B\""),
          {A::File, A::File},
          [](const Inputs& in, SolveMethod) { return Matrix(M::Product, in, 1); }},
         {"pow",
-         "ФАЙЛ_A ПОКАЗАТЕЛЬ — \"A^\" (показатель: не более 2 символов)",
+         Say("ФАЙЛ_A ПОКАЗАТЕЛЬ — \"A^\" (показатель: не более 2 символов)"),
          {A::File, A::SmallBox},
          [](const Inputs& in, SolveMethod) { return Matrix(M::Power, in, 0, 1); }},
         {"scale",
-         "ФАЙЛ_A МНОЖИТЕЛЬ — \"A*\" (множитель: не более 2 символов)",
+         Say("ФАЙЛ_A МНОЖИТЕЛЬ — \"A*\" (множитель: не более 2 символов)"),
          {A::File, A::SmallBox},
          [](const Inputs& in, SolveMethod) { return Matrix(M::ByNumber, in, 0, 0, 1); }},
         {"transpose",
-         "ФАЙЛ_A — \"Транспонировать A\"",
+         Say("ФАЙЛ_A — \"Транспонировать A\""),
          {A::File},
          [](const Inputs& in, SolveMethod) { return Matrix(M::Transpose, in); }},
         {"solve",
-         "[--method cramer|gauss|matrix] ФАЙЛ — решение системы уравнений методом Крамера "
-         "(по умолчанию), методом Гаусса или матричным методом",
+         SolveSynopsis(),
          {A::File},
          [](const Inputs& in, SolveMethod method) { return EquationsPageAnswer(in[0], method); },
          true},
     };
     return commands;
-}
-
-// The program's own texts are Windows-1251 bytes; the terminal gets UTF-8.
-std::string Say(const std::string& cp1251) {
-    return Utf16ToUtf8(FromCp1251(cp1251));
 }
 
 void PrintHelp(std::ostream& out) {
@@ -107,7 +115,7 @@ void PrintHelp(std::ostream& out) {
         "потоков долгих вычислений (по умолчанию все логические процессоры; 1 — один поток)\n\n"
         "Команды:\n");
     for (const Command& command : Commands()) {
-        out << "  " << command.name << ' ' << Say(command.synopsis) << '\n';
+        out << "  " << command.name << ' ' << command.synopsis << '\n';
     }
     out << Say(
         "\nФАЙЛ \"-\" — стандартный ввод: текст в UTF-8, UTF-16 с меткой BOM или Windows-1251, не "
@@ -175,15 +183,14 @@ int RunCommand(const std::vector<std::string>& arguments, std::istream& in, std:
     if (command == commands.end()) {
         return UsageError(err, Say("Неизвестная команда: ") + arguments[0]);
     }
-    SolveMethod method = SolveMethod::Cramer;
+    SolveMethod method = kMethods.front().id;
     size_t first = 1;  // the first of the command's own arguments
     if (command->takesMethod && arguments.size() > 2 && arguments[1] == "--method") {
-        const auto named = std::find_if(std::begin(kMethods), std::end(kMethods),
-                                        [&](const auto& m) { return arguments[2] == m.first; });
-        if (named == std::end(kMethods)) {
+        const auto named = std::ranges::find(kMethods, arguments[2], &MethodRow::name);
+        if (named == kMethods.end()) {
             return UsageError(err, Say("Неизвестный метод: ") + arguments[2]);
         }
-        method = named->second;
+        method = named->id;
         first = 3;
     }
     if (arguments.size() - first != command->arguments.size()) {

@@ -74,8 +74,7 @@ Extended EvaluateFlat(std::span<const Item> flat) {
     return SumTerms(ReduceProducts(flat));
 }
 
-}  // namespace
-
+// The test of CheckExpression for a text without parentheses.
 bool CheckFlatExpression(std::string_view text, std::string& message) {
     for (const char c : text) {
         if (!IsDigitOrPoint(c) && !IsOperator(c)) {
@@ -109,6 +108,8 @@ bool CheckFlatExpression(std::string_view text, std::string& message) {
     }
     return true;
 }
+
+}  // namespace
 
 // Each group, taken in the order of its ")", is tested as a flat text and then stands as one "0"
 // in the rest. `rewritten` holds the text read so far with its closed groups so replaced.

@@ -39,7 +39,6 @@ TEST(CheckExpression, NamesTheFirstFault) {
          Rejected(Nested("(", "1+", kDepth), kOperator),
          Rejected(Nested("(", "1", kDepth) + "(", kUnclosed),
          Rejected(Nested("(", "1", kDepth) + "(1)", kOpen)});
-    ExpectChecks(CheckFlatExpression, {Accepted("1.5*2-3/4"), Rejected("(1)", kInvalid + "(")});
 }
 
 // Each text is accepted and has the value; ten thousand nested groups too.

@@ -173,16 +173,19 @@ TEST_F(WindowTest, SolvesByTheChosenMethod) {
         if (row.click != 0) {
             program.Click(row.click);
         } else {
-            const auto checked = std::ranges::find_if(
-                kMethodButtons, [&](const MethodButton& b) { return program.IsChecked(b.id); });
-            const HWND radio = program.Control(checked->id);
+            size_t checked = 0;
+            while (!program.IsChecked(MethodButton(checked))) {
+                ++checked;
+            }
+            const HWND radio = program.Control(MethodButton(checked));
             ASSERT_TRUE(program.FocusOn(radio));
             for (const WORD key : row.choose) {
                 PressKeys({key});
             }
         }
         WaitFor([&] { return program.IsChecked(row.checked); }, 2s);
-        for (const auto& [id, method] : kMethodButtons) {
+        for (size_t method = 0; method < kMethods.size(); ++method) {
+            const int id = MethodButton(method);
             EXPECT_EQ(program.IsChecked(id), id == row.checked) << "radio button " << id;
         }
         program.Click(IDC_PAGE_EXPRESSION);
@@ -198,6 +201,42 @@ TEST_F(WindowTest, SolvesByTheChosenMethod) {
         if (row.checked == IDC_EQUATIONS_GAUSS) {
             Pose(L"gauss");
         }
+    }
+}
+
+// An answer shows from its start, its first line from the left edge, in a result box that was
+// scrolled to the end of a long text; the focus stays in the input box.
+TEST_F(WindowTest, AnswerShowsFromItsStart) {
+    std::wstring scrolled;
+    for (int line = 0; line < 100; ++line) {
+        scrolled += std::wstring(300, L'7') + L"\r\n";
+    }
+    const struct {
+        size_t page;
+        std::wstring input;
+        int button;
+        std::wstring start;
+    } rows[] = {{0, std::wstring(500, L'1') + L"+", IDC_EXPRESSION_SOLVE, L"Ошибка"},
+                {2, L"x+y=3\r\nx-y=1", IDC_EQUATIONS_SOLVE, L"Методом Крамера:"}};
+    for (const auto& [page, input, button, start] : rows) {
+        SCOPED_TRACE(testing::Message() << "page " << page);
+        program.Click(kPages[page].buttonId);
+        const HWND box = program.Control(kPages[page].inputBoxes[0]);
+        const HWND result = program.Control(kPages[page].resultBox);
+        program.SetText(kPages[page].inputBoxes[0], input);
+        program.SetText(kPages[page].resultBox, scrolled);
+        SendMessageW(result, EM_SETSEL, scrolled.size(), static_cast<LPARAM>(scrolled.size()));
+        SendMessageW(result, EM_SCROLLCARET, 0, 0);
+        ASSERT_TRUE(program.FocusOn(box));
+        PressKeys({VK_CONTROL, VK_RETURN});
+        EXPECT_TRUE(
+            WaitFor([&] { return program.Text(kPages[page].resultBox).starts_with(start); }, 2s));
+        const LRESULT first = SendMessageW(result, EM_POSFROMCHAR, 0, 0);
+        // In the box's margin, not scrolled off to the left or above.
+        const short x = static_cast<short>(LOWORD(first));
+        const short y = static_cast<short>(HIWORD(first));
+        EXPECT_TRUE(x >= 0 && x < 8 && y >= 0 && y < 8) << x << "," << y;
+        EXPECT_EQ(program.Focus(), box);
     }
 }
 
