@@ -12,7 +12,7 @@
 #include "EquationsPage.h"
 #include "ExpressionPage.h"
 #include "MatrixPage.h"
-#include "Parallel.h"
+#include "PageThread.h"
 #include "TextFile.h"
 #include "Utf8.h"
 
@@ -164,12 +164,12 @@ void PrintAnswer(std::ostream& out, const PageAnswer& answer) {
     out << printed;
 }
 
-// The N of "--threads N": a whole number from 1 to kMostCalculationThreads, else 0.
+// The N of "--threads N": a whole number from 1 to kMostAnswerThreads, else 0.
 size_t ThreadCount(const std::string& text) {
     size_t threads = 0;
     const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), threads);
     const bool whole = fault == std::errc() && end == text.data() + text.size();
-    return whole && threads <= kMostCalculationThreads ? threads : 0;
+    return whole && threads <= kMostAnswerThreads ? threads : 0;
 }
 
 int RunCommand(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
@@ -240,15 +240,15 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         return kPrinted;
     }
     if (arguments.empty() || arguments[0] != "--threads") {
-        SetCalculationThreads(0);
+        SetAnswerThreads(0);
         return RunCommand(arguments, in, out, err);
     }
     const size_t threads = arguments.size() > 1 ? ThreadCount(arguments[1]) : 0;
     if (threads == 0) {
         return UsageError(err, Say("Число потоков — целое число от 1 до ") +
-                                   std::to_string(kMostCalculationThreads) + ": " +
+                                   std::to_string(kMostAnswerThreads) + ": " +
                                    (arguments.size() > 1 ? arguments[1] : ""));
     }
-    SetCalculationThreads(threads);
+    SetAnswerThreads(threads);
     return RunCommand({arguments.begin() + 2, arguments.end()}, in, out, err);
 }

@@ -1,6 +1,9 @@
 #include "PageThread.h"
 
 #include "Calculation.h"
+#include "Parallel.h"
+
+static_assert(kMostAnswerThreads == kMostCalculationThreads);
 
 PageWatch::PageWatch() : calculation(std::make_unique<CalculationWatch>()) {
     calculation->progress = [this](size_t stepsDone, size_t steps) {
@@ -24,4 +27,8 @@ void ResetPageWatch(PageWatch& watch) {
 
 void StopPageAnswer(PageWatch& watch) {
     watch.calculation->stop = true;
+}
+
+void SetAnswerThreads(size_t threads) {
+    SetCalculationThreads(threads);
 }

@@ -25,3 +25,8 @@ void ResetPageWatch(PageWatch& watch);
 
 // Has the answer under `watch` stop at its next step; it then comes back stopped.
 void StopPageAnswer(PageWatch& watch);
+
+// The threads one answer may use, the calling one included: 0 for all logical processors, which
+// is where it starts, or 1 to kMostAnswerThreads.
+inline constexpr size_t kMostAnswerThreads = 256;
+void SetAnswerThreads(size_t threads);
