@@ -194,7 +194,8 @@ def check_installed(prefix, args, version):
     entries = prefix.entries()
     check(len(entries) == 1, f"{len(entries)} entries in Apps: {list(entries)}")
     for key, values in entries.items():
-        check(values.get("DisplayVersion") == version, f"{key}: version {values.get('DisplayVersion')}")
+        check(values.get("DisplayVersion") == version,
+              f"{key}: version {values.get('DisplayVersion')}")
         check(values.get("Publisher") == PUBLISHER, f"{key}: publisher {values.get('Publisher')!r}")
     codes = [key.rsplit("\\", 1)[1] for key in entries]
     # Wine writes no DisplayIcon; the entry's icon is the product's ProductIcon.

@@ -139,7 +139,8 @@ def check_zip(args):
         check(sorted(archive.namelist()) == ["Help.htm", "nerolith.exe"],
               f"ZIP holds {archive.namelist()}")
         for name, path in (("nerolith.exe", args.program), ("Help.htm", args.help_file)):
-            check(archive.read(name) == open(path, "rb").read(), f"ZIP's {name} is not the built one")
+            check(archive.read(name) == open(path, "rb").read(),
+                  f"ZIP's {name} is not the built one")
 
 
 def check_version_resource(args):
@@ -149,7 +150,8 @@ def check_version_resource(args):
     start = data.find(key) + len(key)
     while data[start:start + 2] == b"\0\0":  # the padding to a 32-bit boundary
         start += 2
-    value = data[start:data.find(b"\0\0", start) + 1].decode("utf-16-le") if start > len(key) else None
+    end = data.find(b"\0\0", start) + 1
+    value = data[start:end].decode("utf-16-le") if start > len(key) else None
     check(value == args.version, f"the version resource's ProductVersion is {value!r}")
 
 
