@@ -5,8 +5,9 @@
 UPDATE `Property` SET `Value` = '@PUBLISHER@' WHERE `Property` = 'Manufacturer'
 UPDATE `Shortcut` SET `Description` = 'Калькулятор выражений, матриц и систем уравнений'
 UPDATE `LaunchCondition` SET `Description` = 'Уже установлена более поздняя версия Nerolith.' WHERE `Condition` = 'NOT WIX_DOWNGRADE_DETECTED'
--- The desktop shortcut only when asked for.
-UPDATE `Component` SET `Condition` = 'DESKTOP_SHORTCUT = "1"' WHERE `Component` = 'DesktopShortcut'
+-- The desktop shortcut only when asked for; and on removal, which leaves a component whose
+-- condition is false.
+UPDATE `Component` SET `Condition` = 'DESKTOP_SHORTCUT = "1" OR REMOVE = "ALL"' WHERE `Component` = 'DesktopShortcut'
 UPDATE `Property` SET `Value` = 'DESKTOP_SHORTCUT;WIX_DOWNGRADE_DETECTED;WIX_UPGRADE_DETECTED' WHERE `Property` = 'SecureCustomProperties'
 -- The same version replaces an installed build too (its upper bound inclusive: 1 + 512).
 DELETE FROM `Upgrade` WHERE `ActionProperty` = 'WIX_UPGRADE_DETECTED'

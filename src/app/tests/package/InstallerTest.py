@@ -4,7 +4,8 @@ ignores file rights; scripts/install-deps.sh makes the user): a silent install, 
 Start menu shortcut and its entry in "Apps"; the program started from the shortcut shows its
 window; a later build with the desktop shortcut replaces it (one entry, the new version);
 installing it again repairs a deleted file; the silent removal by the entry's own uninstall
-command leaves no file, folder, shortcut or registry value of ours. Needs an X display."""
+command leaves no file, folder, shortcut or registry value of ours, and removes nothing else. Needs an
+X display."""
 import argparse
 import os
 import pwd
@@ -47,9 +48,11 @@ def rerun_as_user(args):
 
 
 class Prefix:
-    def __init__(self, path):
+    def __init__(self, path, home):
         self.path = path
-        self.env = dict(os.environ, WINEPREFIX=path, WINEDEBUG="-all",
+        self.home = home
+        # Wine links the profile's Desktop and Documents to the home folder: one of the test's own.
+        self.env = dict(os.environ, WINEPREFIX=path, HOME=home, WINEDEBUG="-all",
                         WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
         user = pwd.getpwuid(os.getuid()).pw_name
         self.profile = f"C:\\users\\{user}"
@@ -108,9 +111,10 @@ class Prefix:
                 if not line.startswith("#time"):
                     lines.add(re.sub(r"^(\[.*\]) \d+$", r"\1", line.rstrip("\n")))
         files = set()
-        for root, folders, names in os.walk(os.path.join(self.path, "drive_c")):
-            files.update(os.path.relpath(os.path.join(root, name), self.path)
-                         for name in folders + names)
+        for top in (os.path.join(self.path, "drive_c"), self.home):
+            for root, folders, names in os.walk(top):
+                files.update(os.path.relpath(os.path.join(root, name), self.path)
+                             for name in folders + names)
         return lines, files
 
 
@@ -239,11 +243,17 @@ def check_nothing_left(prefix, before, codes, upgrade_code):
         text = path.lower().replace(f"users/{profile}", "")
         check(not any(mark in text for mark in marks) and not text.endswith(".msi"),
               f"left on disk: {path}")
+    for path in sorted(before[1] - files):
+        check(False, f"removed, though not ours: {path}")
 
 
 def run(args):
-    prefix = Prefix(os.path.join(args.work, "wineprefix"))
-    shutil.rmtree(prefix.path, ignore_errors=True)
+    prefix = Prefix(os.path.join(args.work, "wineprefix"), os.path.join(args.work, "home"))
+    for folder in (prefix.path, prefix.home):
+        shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(prefix.home)
+    # The user's own file on the desktop: Wine removes a component's folder left empty.
+    open(os.path.join(prefix.home, "notes.txt"), "w").close()
     started = time.monotonic()
     subprocess.run(["wineboot", "-i"], env=prefix.env, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL, timeout=180, check=False)

@@ -78,7 +78,7 @@ def check_msi(args, upgrade_code):
     for name, row in components.items():
         keys = [r[0] for r in msi_table(args.msi, "Registry") if r[5] == name and r[3] != "-"]
         check(row[5] in keys and int(row[3]) & 4, f"component {name}'s key path is {row[5]}")
-    check(components["DesktopShortcut"][4] == 'DESKTOP_SHORTCUT = "1"',
+    check(components["DesktopShortcut"][4] == 'DESKTOP_SHORTCUT = "1" OR REMOVE = "ALL"',
           f"desktop shortcut condition {components['DesktopShortcut'][4]!r}")
     check(all(not row[4] for name, row in components.items() if name != "DesktopShortcut"),
           "a component other than the desktop shortcut has a condition")
