@@ -243,8 +243,8 @@ def check_nothing_left(prefix, before, codes, upgrade_code):
         text = path.lower().replace(f"users/{profile}", "")
         check(not any(mark in text for mark in marks) and not text.endswith(".msi"),
               f"left on disk: {path}")
-    for path in sorted(before[1] - files):
-        check(False, f"removed, though not ours: {path}")
+    removed = sorted(before[1] - files)
+    check(not removed, f"removed, though not ours: {removed}")
 
 
 def run(args):
