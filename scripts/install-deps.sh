@@ -10,6 +10,7 @@ packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64  # the Windows build
     wine wine64 fonts-wine fonts-dejavu-core         # running it
     xvfb xauth x11-utils imagemagick                 # a display, and screenshots of it
+    wixl msitools python3 python3-yaml               # the MSI, its tables, the package tests
     locales zip
 )
 
