@@ -9,31 +9,12 @@
 #include <random>
 #include <string>
 
+#include "BenchInputs.h"
 #include "Calculation.h"
 #include "MatrixPage.h"
 #include "PlainDeterminant.h"
 
 namespace {
-
-constexpr size_t kBoxCharacters = 32767;
-
-// Rows of random digits, one space apart.
-std::u16string DigitText(size_t rows, size_t columns, unsigned seed) {
-    std::mt19937 random(seed);
-    std::u16string text;
-    for (size_t i = 0; i < rows; ++i) {
-        if (i > 0) {
-            text += u"\r\n";
-        }
-        for (size_t j = 0; j < columns; ++j) {
-            if (j > 0) {
-                text += u' ';
-            }
-            text += static_cast<char16_t>(u'0' + random() % 10);
-        }
-    }
-    return text;
-}
 
 void RunPage(benchmark::State& state, MatrixOperation operation, const MatrixPageInput& input) {
     const size_t characters = input.a.size() + input.b.size();
@@ -104,8 +85,8 @@ BENCHMARK(NoteProgressOnce)->ArgName("watched")->Arg(0)->Arg(1);
 // Full boxes: the square of order 127, a row and a column of single digits.
 const std::u16string kSquare127 = DigitText(127, 127, 1);
 const std::u16string kOtherSquare127 = DigitText(127, 127, 2);
-const std::u16string kRow = DigitText(1, (kBoxCharacters + 1) / 2, 3);
-const std::u16string kColumn = DigitText((kBoxCharacters + 2) / 3, 1, 4);
+const std::u16string kRow = DigitText(1, (kEditBoxLimit + 1) / 2, 3);
+const std::u16string kColumn = DigitText((kEditBoxLimit + 2) / 3, 1, 4);
 
 struct FullBox {
     const char* name;

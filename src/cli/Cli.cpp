@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -11,6 +12,7 @@
 #include "EquationsPage.h"
 #include "ExpressionPage.h"
 #include "MatrixPage.h"
+#include "Parallel.h"
 #include "TextFile.h"
 #include "Utf8.h"
 
@@ -100,7 +102,10 @@ std::string Say(const std::string& cp1251) {
 }
 
 void PrintHelp(std::ostream& out) {
-    out << Say("Использование: nerolith-cli КОМАНДА АРГУМЕНТЫ...\n\nКоманды:\n");
+    out << Say(
+        "Использование: nerolith-cli [--threads N] КОМАНДА АРГУМЕНТЫ...\n\n--threads N — число "
+        "потоков долгих вычислений (по умолчанию все логические процессоры; 1 — один поток)\n\n"
+        "Команды:\n");
     for (const Command& command : Commands()) {
         out << "  " << command.name << ' ' << Say(command.synopsis) << '\n';
     }
@@ -151,14 +156,16 @@ void PrintAnswer(std::ostream& out, const PageAnswer& answer) {
     out << printed;
 }
 
-}  // namespace
+// The N of "--threads N": a whole number from 1 to kMostCalculationThreads, else 0.
+size_t ThreadCount(const std::string& text) {
+    size_t threads = 0;
+    const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), threads);
+    const bool whole = fault == std::errc() && end == text.data() + text.size();
+    return whole && threads <= kMostCalculationThreads ? threads : 0;
+}
 
-int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-           std::ostream& err) {
-    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        PrintHelp(out);
-        return kPrinted;
-    }
+int RunCommand(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err) {
     if (arguments.empty()) {
         return UsageError(err, Say("Не указана команда."));
     }
@@ -215,4 +222,26 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     const PageAnswer answer = command->answer(inputs, method);
     PrintAnswer(out, answer);
     return answer.isMessage ? kMessage : kPrinted;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
+        PrintHelp(out);
+        return kPrinted;
+    }
+    if (arguments.empty() || arguments[0] != "--threads") {
+        SetCalculationThreads(0);
+        return RunCommand(arguments, in, out, err);
+    }
+    const size_t threads = arguments.size() > 1 ? ThreadCount(arguments[1]) : 0;
+    if (threads == 0) {
+        return UsageError(err, Say("Число потоков — целое число от 1 до ") +
+                                   std::to_string(kMostCalculationThreads) + ": " +
+                                   (arguments.size() > 1 ? arguments[1] : ""));
+    }
+    SetCalculationThreads(threads);
+    return RunCommand({arguments.begin() + 2, arguments.end()}, in, out, err);
 }

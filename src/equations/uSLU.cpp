@@ -2,6 +2,7 @@
 #include "uSLU.h"
 
 #include "Calculation.h"
+#include "Parallel.h"
 #include "SystemText.h"
 
 namespace {
@@ -23,14 +24,22 @@ std::string CramerReport(const TwoDimDynA& coefficients, const ArrayOfExtended& 
                          const ArrayOfString& names, Extended determinant) {
     std::string report = "Методом Крамера:\r\n\r\n";
     AppendDeterminantBlock(report, "D = (", coefficients, determinant);
-    ArrayOfExtended values(names.size());
-    TwoDimDynA replaced;
-    for (size_t k = 0; k < names.size(); ++k) {
-        NoteProgress(k + 1, names.size() + 1);
-        ReplaceColumn(coefficients, freeTerms, k, replaced);
-        values[k] = Determinant(replaced);
-        AppendDeterminantBlock(report, names[k] + " = (", replaced, values[k]);
-        values[k] = values[k] / determinant;
+    // Each variable's block and value on a thread of its own, the blocks joined in order.
+    const size_t n = names.size();
+    ArrayOfExtended values(n);
+    std::vector<std::string> blocks(n);
+    ParallelFor(n, n * n * n * n, [&](size_t first, size_t end) {
+        TwoDimDynA replaced;
+        for (size_t k = first; k < end; ++k) {
+            NoteProgress(k + 1, n + 1);
+            ReplaceColumn(coefficients, freeTerms, k, replaced);
+            values[k] = Determinant(replaced);
+            AppendDeterminantBlock(blocks[k], names[k] + " = (", replaced, values[k]);
+            values[k] = values[k] / determinant;
+        }
+    });
+    for (const std::string& block : blocks) {
+        report += block;
     }
     report += "Ответ:\r\n";
     for (size_t k = 0; k < names.size(); ++k) {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "Calculation.h"
+#include "Parallel.h"
 #include "uMatrixes.h"
 
 namespace {
@@ -111,14 +112,17 @@ Extended EliminatedDeterminant(const TwoDimDynA& a) {
         }
         const ArrayOfExtended& pivotRowValues = m[c];
         const Extended pivot = pivotRowValues[c];
-        for (size_t i = c + 1; i < n; ++i) {
-            ArrayOfExtended& row = m[i];
-            const Extended factor = row[c];
-            for (size_t j = c + 1; j < n; ++j) {
-                row[j] = (row[j] * pivot - factor * pivotRowValues[j]) / previous;
+        const size_t below = n - c - 1;
+        ParallelFor(below, below * below, [&](size_t first, size_t end) {
+            for (size_t i = c + 1 + first; i < c + 1 + end; ++i) {
+                ArrayOfExtended& row = m[i];
+                const Extended factor = row[c];
+                for (size_t j = c + 1; j < n; ++j) {
+                    row[j] = (row[j] * pivot - factor * pivotRowValues[j]) / previous;
+                }
+                row[c] = 0;
             }
-            row[c] = 0;
-        }
+        });
         previous = pivot;
     }
     return std::ldexp(rowsSwappedOddly ? -previous : previous, exponentSum);

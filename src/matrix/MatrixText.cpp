@@ -2,9 +2,14 @@
 #include <algorithm>
 
 #include "Calculation.h"
+#include "Parallel.h"
 #include "uMatrixes.h"
 
 namespace {
+
+// What reading a character of a matrix and writing a number cost, in multiply-adds (Parallel.h).
+constexpr size_t kWorkPerCharacterRead = 15;
+constexpr size_t kWorkPerNumberWritten = 100;
 
 bool IsNumberCharacter(char c) {
     return IsDigit(c) || IsSign(c) || c == '.';
@@ -127,21 +132,28 @@ bool CheckMatrix(const std::string& text, std::string& message) {
 }
 
 void ParseMatrix(const std::string& text, TwoDimDynA& matrix) {
-    const size_t rows = static_cast<size_t>(std::count(text.begin(), text.end(), '\r')) + 1;
+    std::vector<size_t> lineStarts = {0};
+    for (size_t i = text.find('\r'); i != std::string::npos; i = text.find('\r', i + 1)) {
+        lineStarts.push_back(i + 1);
+    }
+    const size_t rows = lineStarts.size();
+    lineStarts.push_back(text.size() + 1);
     const size_t columns = CountTokens(text, true) / rows;
     TwoDimDynA parsed(rows, ArrayOfExtended(columns));
-    size_t row = 0;
-    size_t column = 0;
-    ScanTokens(
-        text,
-        [&](std::string_view token) {
-            parsed[row][column++] = TextToReal(token);
-            return true;
-        },
-        [&] {
-            ++row;
-            column = 0;
-        });
+    const std::string_view whole = text;
+    ParallelFor(rows, text.size() * kWorkPerCharacterRead, [&](size_t firstRow, size_t endRow) {
+        for (size_t row = firstRow; row < endRow; ++row) {
+            size_t column = 0;
+            const size_t start = lineStarts[row];
+            ScanTokens(
+                whole.substr(start, lineStarts[row + 1] - 1 - start),
+                [&](std::string_view token) {
+                    parsed[row][column++] = TextToReal(token);
+                    return true;
+                },
+                [] {});
+        }
+    });
     matrix = std::move(parsed);
 }
 
@@ -177,18 +189,19 @@ std::vector<std::string> AlignedRows(const std::vector<std::vector<std::string>>
 }
 
 void MatrixToText(const TwoDimDynA& matrix, std::string& text, int indent) {
-    std::vector<std::vector<std::string>> texts;
-    texts.reserve(matrix.size());
-    const size_t numbers = matrix.size() * (matrix.empty() ? 0 : matrix[0].size());
-    size_t done = 0;
-    for (const ArrayOfExtended& row : matrix) {
-        std::vector<std::string>& rowTexts = texts.emplace_back();
-        rowTexts.reserve(row.size());
-        for (const Extended value : row) {
-            NoteProgress(done++, numbers);
-            rowTexts.push_back(RealToText(value));
+    const size_t columns = matrix.empty() ? 0 : matrix[0].size();
+    const size_t numbers = matrix.size() * columns;
+    std::vector<std::vector<std::string>> texts(matrix.size());
+    const auto writeRows = [&](size_t firstRow, size_t endRow) {
+        for (size_t row = firstRow; row < endRow; ++row) {
+            texts[row].reserve(columns);
+            for (size_t column = 0; column < columns; ++column) {
+                NoteProgress(row * columns + column, numbers);
+                texts[row].push_back(RealToText(matrix[row][column]));
+            }
         }
-    }
+    };
+    ParallelFor(matrix.size(), numbers * kWorkPerNumberWritten, writeRows);
     const std::string lineBreak = "\r\n" + PadLeft("", indent - 1);
     std::string written;
     for (const std::string& row : AlignedRows(texts)) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Calculation.h"
+#include "Parallel.h"
 
 namespace {
 
@@ -85,17 +86,19 @@ void MatrixByNumber(const TwoDimDynA& a, TwoDimDynA& c, Extended factor) {
 void MatrixProduct(const TwoDimDynA& a, const TwoDimDynA& b, TwoDimDynA& c) {
     const size_t columns = b.empty() ? 0 : b[0].size();
     TwoDimDynA product = Shaped(a.size(), columns);
-    for (size_t i = 0; i < a.size(); ++i) {
-        StopIfAsked();
-        const size_t depth = std::min(a[i].size(), b.size());
-        size_t j = 0;
-        for (; j + kProductBlock <= columns; j += kProductBlock) {
-            SumProducts<kProductBlock>(a[i], b, depth, j, product[i]);
+    ParallelFor(a.size(), a.size() * columns * b.size(), [&](size_t firstRow, size_t endRow) {
+        for (size_t i = firstRow; i < endRow; ++i) {
+            StopIfAsked();
+            const size_t depth = std::min(a[i].size(), b.size());
+            size_t j = 0;
+            for (; j + kProductBlock <= columns; j += kProductBlock) {
+                SumProducts<kProductBlock>(a[i], b, depth, j, product[i]);
+            }
+            for (; j < columns; ++j) {
+                SumProducts<1>(a[i], b, depth, j, product[i]);
+            }
         }
-        for (; j < columns; ++j) {
-            SumProducts<1>(a[i], b, depth, j, product[i]);
-        }
-    }
+    });
     c = std::move(product);
 }
 

@@ -19,6 +19,16 @@ void NoteDivisionByZero() {
     std::feraiseexcept(FE_DIVBYZERO);
 }
 
+int RaisedArithmeticFaults() {
+    return std::fetestexcept(FE_ALL_EXCEPT);
+}
+
+void RaiseArithmeticFaults(int faults) {
+    if (faults != 0) {
+        std::feraiseexcept(faults);
+    }
+}
+
 std::string ArithmeticFaultMessage() {
     for (size_t i = 0; i < std::size(kFaultFlags); ++i) {
         if (std::fetestexcept(kFaultFlags[i])) {

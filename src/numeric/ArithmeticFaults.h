@@ -17,5 +17,10 @@ void ClearArithmeticFaults();
 // Marks a division by a zero divisor, so that 0/0 counts as one too.
 void NoteDivisionByZero();
 
+// The fault flags raised on this thread since the last clear, and raising them on another: a
+// helper thread's faults are those of the calculation it helps.
+int RaisedArithmeticFaults();
+void RaiseArithmeticFaults(int faults);
+
 // The message of the first fault raised since the last clear; empty when there were none.
 std::string ArithmeticFaultMessage();

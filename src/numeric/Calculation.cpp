@@ -7,6 +7,7 @@
 namespace {
 
 thread_local CalculationWatch* currentWatch = nullptr;
+thread_local bool reportsProgress = true;
 
 // Thrown by NoteProgress when the watch asks to stop.
 struct CalculationStopped {};
@@ -25,12 +26,22 @@ void SetX87ControlWord(uint16_t word) {
 
 void WatchCalculations(CalculationWatch* watch) {
     currentWatch = watch;
+    reportsProgress = true;
+}
+
+CalculationWatch* CurrentWatch() {
+    return currentWatch;
+}
+
+void HelpCalculation(CalculationWatch* watch) {
+    currentWatch = watch;
+    reportsProgress = false;
 }
 
 void NoteProgress(size_t done, size_t total) {
     const CalculationWatch* const watch = currentWatch;
     if (watch != nullptr) {
-        if (watch->progress) {
+        if (reportsProgress && watch->progress) {
             watch->progress(done, total);
         }
         StopIfAsked();

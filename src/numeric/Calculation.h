@@ -24,6 +24,12 @@ struct CalculationWatch {
 
 // Makes `watch` the watch of the calculations later run on this thread; nullptr for none.
 void WatchCalculations(CalculationWatch* watch);
+// This thread's watch, nullptr for none.
+CalculationWatch* CurrentWatch();
+// Makes `watch` the watch of this thread as a helper of another thread's calculation: it stops
+// when that one does, and its progress is that thread's to report, so NoteProgress reports nothing
+// here.
+void HelpCalculation(CalculationWatch* watch);
 
 // A calculator's loop calls this once a step, say NoteProgress(column, columns): it reports the
 // step to the thread's watch and, when the watch asks to stop, ends the calculation (by an

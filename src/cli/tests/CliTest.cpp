@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <tuple>
 
 #include "Cli.h"
+#include "Parallel.h"
 
 namespace {
 
@@ -70,6 +73,13 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
         {{"det", "-"}, std::string("\xFF\xFE\x35\0\n\0", 6), "5\n", 0},
         {{"det", "-"}, "1 \xC6", Utf8(u8"Недопустимый символ: Ж\n"), 1},
         {{"det", "-"}, std::string(1024 * 1024 + 1, '1'), Utf8(u8"файл больше 1 МБ."), 2},
+        {{"--threads", "3", "det", square}, "", "-2\n", 0},
+        {{"--threads", "3"}, "", Utf8(u8"Не указана команда."), 2},
+        {{"--threads"}, "", Utf8(u8"Число потоков — целое число от 1 до 256: \n"), 2},
+        {{"--threads", "0", "det", square}, "", Utf8(u8"от 1 до 256: 0\n"), 2},
+        {{"--threads", "257", "det", square}, "", Utf8(u8"от 1 до 256: 257\n"), 2},
+        {{"--threads", "2x", "det", square}, "", Utf8(u8"от 1 до 256: 2x\n"), 2},
+        {{"det", "--threads", "2", square}, "", Utf8(u8"Неверное число аргументов команды"), 2},
     };
     for (const auto& [arguments, input, shown, status] : cases) {
         std::istringstream in(input);
@@ -86,6 +96,17 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
         }
     }
     std::filesystem::remove(square);
+}
+
+// --threads N holds for its command only.
+TEST(Cli, SetsTheThreadsOfItsCommand) {
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunCli({"--threads", "3", "expr", "1"}, in, out, err), 0);
+    EXPECT_EQ(CalculationThreads(), 3);
+    EXPECT_EQ(RunCli({"expr", "1"}, in, out, err), 0);
+    EXPECT_EQ(CalculationThreads(), std::max(1U, std::thread::hardware_concurrency()));
 }
 
 TEST(Cli, HelpNamesTheCommands) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CheckCases.h"
+#include "Parallel.h"
 #include "SystemText.h"
 #include "uSLU.h"
 
@@ -185,6 +186,35 @@ TEST(SolveByCramer, DecidesSingularSystemsOnTheTypedNumbers) {
             }
         }
     }
+}
+
+// The variables' determinants on several threads: the report of one thread, byte for byte.
+TEST(SolveByCramer, WritesOnSeveralThreadsTheReportOfOne) {
+    std::mt19937 random(22);
+    for (const size_t n : {3, 15, 40}) {
+        std::string text;
+        for (size_t row = 0; row < n; ++row) {
+            text += row == 0 ? "" : "\r\n";
+            for (size_t column = 0; column < n; ++column) {
+                const int coefficient = std::uniform_int_distribution<int>(-999, 999)(random);
+                text += coefficient < 0 ? "-" : column > 0 ? "+" : "";
+                text += std::to_string(std::abs(coefficient) / 10) + "." +
+                        std::to_string(std::abs(coefficient) % 10) + "x" + std::to_string(column);
+            }
+            text += "=1";
+        }
+        std::string message;
+        ASSERT_TRUE(CheckSystem(text, message)) << message;
+        bool isMessage = true;
+        SetCalculationThreads(1);
+        const std::string expected = SolveByCramer(text, isMessage);
+        ASSERT_FALSE(isMessage) << "n = " << n;
+        for (const size_t threads : {2, 7}) {
+            SetCalculationThreads(threads);
+            EXPECT_EQ(SolveByCramer(text, isMessage), expected) << "n = " << n << ", " << threads;
+        }
+    }
+    SetCalculationThreads(0);
 }
 
 }  // namespace

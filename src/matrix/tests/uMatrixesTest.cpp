@@ -2,12 +2,14 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <random>
 #include <tuple>
 #include <utility>
 
 #include "ArithmeticFaults.h"
 #include "CheckCases.h"
+#include "Parallel.h"
 #include "PlainDeterminant.h"
 #include "uMatrixes.h"
 
@@ -164,6 +166,66 @@ TEST(Determinant, IsExactPastTheOrder12ForIntegerMatrices) {
         EXPECT_EQ(Determinant(a), sign * sum) << "n = " << n;
         EXPECT_EQ(ArithmeticFaultMessage(), "") << "n = " << n;
     }
+}
+
+// The product's rows, the elimination's row updates and the rows of a matrix text on several
+// threads: the bits of one thread, on sizes below and above the work worth more threads.
+TEST(MatrixOperations, GiveOnSeveralThreadsTheBitsOfOne) {
+    std::mt19937_64 random(22);
+    using Operation = std::function<TwoDimDynA(const TwoDimDynA&)>;
+    const std::tuple<const char*, Operation, std::vector<size_t>> cases[] = {
+        {"product",
+         [](const TwoDimDynA& a) {
+             TwoDimDynA c;
+             MatrixProduct(a, a, c);
+             return c;
+         },
+         {3, 37, 90}},
+        {"power 5",
+         [](const TwoDimDynA& a) {
+             TwoDimDynA c;
+             MatrixPower(a, 5, c);
+             return c;
+         },
+         {30, 45}},
+        {"determinant",
+         [](const TwoDimDynA& a) { return TwoDimDynA{{Determinant(a)}}; },
+         {20, 60, 130}},
+        {"text written and read",
+         [](const TwoDimDynA& a) {
+             std::string text;
+             MatrixToText(a, text, 0);
+             TwoDimDynA read;
+             ParseMatrix(text, read);
+             return read;
+         },
+         {5, 60}},
+    };
+    for (const auto& [name, operation, sizes] : cases) {
+        for (const size_t n : sizes) {
+            TwoDimDynA a(n, ArrayOfExtended(n));
+            for (ArrayOfExtended& row : a) {
+                for (Extended& x : row) {
+                    x = std::uniform_real_distribution<Extended>(-10, 10)(random);
+                }
+            }
+            SetCalculationThreads(1);
+            const TwoDimDynA expected = operation(a);
+            for (const size_t threads : {2, 7}) {
+                SetCalculationThreads(threads);
+                const TwoDimDynA actual = operation(a);
+                ASSERT_EQ(actual.size(), expected.size());
+                for (size_t i = 0; i < actual.size(); ++i) {
+                    for (size_t j = 0; j < actual[i].size(); ++j) {
+                        ASSERT_EQ(std::memcmp(&actual[i][j], &expected[i][j], 10), 0)
+                            << name << ", n = " << n << ", " << threads << " threads, [" << i
+                            << "][" << j << "]";
+                    }
+                }
+            }
+        }
+    }
+    SetCalculationThreads(0);
 }
 
 }  // namespace

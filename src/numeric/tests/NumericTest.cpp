@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -12,6 +14,7 @@
 #include "Calculation.h"
 #include "CheckCases.h"
 #include "NumberCheck.h"
+#include "Parallel.h"
 #include "uConvert.h"
 
 namespace {
@@ -132,6 +135,86 @@ TEST(RunCalculation, GivesTheSameBitsOnANewThreadAsOnTheMainOne) {
     EXPECT_EQ(std::memcmp(&onMain, &onNew, 10), 0);
     EXPECT_EQ(onMain, 0x1p-60L);
     EXPECT_EQ(OnNewThread(0x027F, SmallDifference), 0) << "53-bit significands";
+}
+
+// ParallelFor's body on the calling thread waits at its first index, when `waits`, until
+// another thread has run one, so that the helpers surely take part.
+struct Helped {
+    void Index() {
+        if (std::this_thread::get_id() != caller) {
+            helped = true;
+        } else if (waits) {
+            waits = false;
+            const auto start = std::chrono::steady_clock::now();
+            while (!helped && std::chrono::steady_clock::now() - start < std::chrono::seconds(10)) {
+                std::this_thread::yield();
+            }
+        }
+    }
+    bool OnCaller() const { return std::this_thread::get_id() == caller; }
+    bool Helpers() const { return helped; }
+
+    bool waits;
+    const std::thread::id caller = std::this_thread::get_id();
+    std::atomic<bool> helped{false};
+};
+
+TEST(ParallelFor, RunsEveryIndexOnceAndHelpersCalculateAsTheCallingThread) {
+    for (const size_t threads : {1, 2, 7}) {
+        for (const size_t count : {0, 1, 5, 300}) {
+            SetCalculationThreads(threads);
+            const bool parallel = threads > 1 && count > 1;
+            Helped helped{.waits = parallel};
+            std::vector<std::atomic<int>> runs(count);
+            std::vector<Extended> differences(count);
+            ParallelFor(count, kLeastParallelWork, [&](size_t begin, size_t end) {
+                for (size_t i = begin; i < end; ++i) {
+                    helped.Index();
+                    ++runs[i];
+                    differences[i] = SmallDifference();
+                }
+            });
+            for (size_t i = 0; i < count; ++i) {
+                EXPECT_EQ(runs[i], 1) << threads << " threads, index " << i;
+                EXPECT_EQ(differences[i], 0x1p-60L) << threads << " threads, index " << i;
+            }
+            EXPECT_EQ(helped.Helpers(), parallel) << threads << " threads";
+        }
+    }
+    SetCalculationThreads(0);
+}
+
+// A helper stops with the calculation, its arithmetic faults are the calculation's, and only the
+// calculation's own thread reports progress.
+TEST(ParallelFor, HandsTheStopAndTheFaultsOfItsHelpersToTheCallingThread) {
+    SetCalculationThreads(2);
+    for (const bool stops : {false, true}) {
+        Helped helped{.waits = true};
+        std::atomic<int> helpersReports{0};
+        int helperRunsAfterStop = 0;  // the one helper's; its next check must end it
+        CalculationWatch watch{[&](size_t, size_t) { helpersReports += !helped.OnCaller(); }};
+        WatchCalculations(&watch);
+        const CalculationEnd ended = RunCalculation([&] {
+            ParallelFor(1000, kLeastParallelWork, [&](size_t begin, size_t end) {
+                for (size_t i = begin; i < end; ++i) {
+                    helped.Index();
+                    if (!helped.OnCaller()) {
+                        helperRunsAfterStop += watch.stop;
+                        result = stops ? 0 : Limits::max() * (2 + zero);
+                        watch.stop = stops;
+                    }
+                    NoteProgress(i, 1000);
+                }
+            });
+            return std::string("done");
+        });
+        WatchCalculations(nullptr);
+        EXPECT_EQ(ended.stopped, stops);
+        EXPECT_EQ(ended.text, stops ? "" : "Переполнение");
+        EXPECT_EQ(helpersReports, 0);
+        EXPECT_EQ(helperRunsAfterStop, 0);
+    }
+    SetCalculationThreads(0);
 }
 
 }  // namespace
