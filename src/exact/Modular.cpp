@@ -5,6 +5,8 @@
 #include <boost/random/mersenne_twister.hpp>
 #include <utility>
 
+#include "Parallel.h"
+
 uint64_t NextPrimeOffset(uint64_t offset) {
     // A fresh engine each call: the same primes every time, on any thread.
     boost::random::mt19937 engine;
@@ -91,23 +93,25 @@ Residues ProductModulo(const Residues& left, const Residues& right, uint64_t off
     constexpr size_t kGathered = 8;  // products below 2^122 each: with a residue, below 2^125
     const size_t width = right.front().size();
     Residues product(left.size(), std::vector<uint64_t>(width));
-    std::vector<Wide> sums(width);
-    for (size_t i = 0; i < left.size(); ++i) {
-        std::fill(sums.begin(), sums.end(), Wide{0});
-        for (size_t k = 0; k < right.size(); ++k) {
-            const uint64_t x = left[i][k];
-            for (size_t j = 0; j < width; ++j) {
-                sums[j] += Wide{x} * right[k][j];
-            }
-            if (k % kGathered == kGathered - 1) {
-                for (Wide& sum : sums) {
-                    sum = Reduce(sum, offset);
+    ParallelFor(left.size(), left.size() * right.size() * width, [&](size_t begin, size_t end) {
+        std::vector<Wide> sums(width);
+        for (size_t i = begin; i < end; ++i) {
+            std::fill(sums.begin(), sums.end(), Wide{0});
+            for (size_t k = 0; k < right.size(); ++k) {
+                const uint64_t x = left[i][k];
+                for (size_t j = 0; j < width; ++j) {
+                    sums[j] += Wide{x} * right[k][j];
+                }
+                if (k % kGathered == kGathered - 1) {
+                    for (Wide& sum : sums) {
+                        sum = Reduce(sum, offset);
+                    }
                 }
             }
+            for (size_t j = 0; j < width; ++j) {
+                product[i][j] = Reduce(sums[j], offset);
+            }
         }
-        for (size_t j = 0; j < width; ++j) {
-            product[i][j] = Reduce(sums[j], offset);
-        }
-    }
+    });
     return product;
 }

@@ -71,5 +71,6 @@ struct ModularForm {
 
 ModularForm EchelonModulo(Residues m, size_t columns, uint64_t offset);
 
-// left * right modulo 2^61 - offset, each sum gathered in 128 bits and reduced every 8 products.
+// left * right modulo 2^61 - offset, each sum gathered in 128 bits and reduced every 8 products;
+// the rows on all threads.
 Residues ProductModulo(const Residues& left, const Residues& right, uint64_t offset);

@@ -12,12 +12,14 @@
 #include "ModularEchelon.h"
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
 #include <utility>
 
 #include "Calculation.h"
 #include "Modular.h"
 #include "PadicSolve.h"
+#include "Parallel.h"
 #include "RationalReconstruction.h"
 
 namespace {
@@ -132,22 +134,27 @@ Integer Modulus(const MixedRadix& numbers) {
 }
 
 // Whether each column without a pivot is the stated combination of the pivot columns: the
-// entries are scaled[row * others + column] / common.
+// entries are scaled[row * others + column] / common. The rows on all threads.
 bool Proved(const WholeMatrix& rows, const std::vector<size_t>& pivotColumns,
             const std::vector<size_t>& others, const std::vector<Integer>& scaled,
             const Integer& common) {
-    for (size_t k = 0; k < others.size(); ++k) {
-        for (const std::vector<Integer>& row : rows) {
-            Integer sum = 0;
-            for (size_t i = 0; i < pivotColumns.size(); ++i) {
-                sum += row[pivotColumns[i]] * scaled[i * others.size() + k];
-            }
-            if (sum != common * row[others[k]]) {
-                return false;
+    std::atomic<bool> holds = true;
+    const size_t work = ProductsWork(rows.size() * others.size() * pivotColumns.size(), common);
+    ParallelFor(rows.size(), work, [&](size_t begin, size_t end) {
+        for (size_t r = begin; r < end && holds; ++r) {
+            const std::vector<Integer>& row = rows[r];
+            for (size_t k = 0; k < others.size(); ++k) {
+                Integer sum = 0;
+                for (size_t i = 0; i < pivotColumns.size(); ++i) {
+                    sum += row[pivotColumns[i]] * scaled[i * others.size() + k];
+                }
+                if (sum != common * row[others[k]]) {
+                    holds = false;
+                }
             }
         }
-    }
-    return true;
+    });
+    return holds;
 }
 
 // Better residues: more pivots, or as many further left.
@@ -162,15 +169,19 @@ void FillForm(const std::vector<size_t>& pivotColumns, const std::vector<size_t>
               EchelonForm& form) {
     form.pivotColumns = pivotColumns;
     form.rows.assign(pivotColumns.size(), {});
-    for (size_t i = 0; i < pivotColumns.size(); ++i) {
-        for (size_t column = 0, k = 0; column < width; ++column) {
-            if (k < others.size() && others[k] == column) {
-                form.rows[i].emplace_back(scaled[i * others.size() + k++], common);
-            } else {
-                form.rows[i].emplace_back(column == pivotColumns[i] ? 1 : 0);
-            }
-        }
-    }
+    // Each fraction's lowest terms cost a greatest common divisor: the rows on all threads.
+    ParallelFor(form.rows.size(), ProductsWork(scaled.size() * 64, common),
+                [&](size_t begin, size_t end) {
+                    for (size_t i = begin; i < end; ++i) {
+                        for (size_t column = 0, k = 0; column < width; ++column) {
+                            if (k < others.size() && others[k] == column) {
+                                form.rows[i].emplace_back(scaled[i * others.size() + k++], common);
+                            } else {
+                                form.rows[i].emplace_back(column == pivotColumns[i] ? 1 : 0);
+                            }
+                        }
+                    }
+                });
 }
 
 // The number in (-M/2, M/2] that the residues stand for.

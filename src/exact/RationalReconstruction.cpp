@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "Parallel.h"
+
 namespace {
 
 // The fraction a/b that is u modulo m with |a| at most `above` and b at most `below`, when
@@ -34,28 +36,42 @@ bool ReadBack(size_t count, const std::function<Integer(size_t)>& residue, const
     // A power of two at most sqrt(m / 2).
     const Integer limit = Integer(1) << ((msb(m) - 1) / 2);
     common = 1;
-    scaled.clear();
-    std::vector<Integer> commonThen;  // the common denominator when each entry was read
+    scaled.assign(count, 0);
+    std::vector<Integer> commonThen(count);  // the common denominator when each entry was read
+    // Each entry times the common denominator after the first, on all threads: mostly the
+    // common denominator of them all.
+    Integer guess;
+    std::vector<Integer> guessed(count);
     for (size_t e = 0; e < count; ++e) {
+        if (e == 1) {
+            guess = common;
+            ParallelFor(count - 1, ProductsWork(count, m), [&](size_t begin, size_t end) {
+                for (size_t i = begin + 1; i < end + 1; ++i) {
+                    guessed[i] = residue(i) * guess % m;
+                }
+            });
+        }
         const Integer below = limit / common;
         if (below == 0) {
             return false;
         }
-        const Integer t = residue(e) * common % m;
+        const Integer t = e > 0 && common == guess ? guessed[e] : Integer(residue(e) * common % m);
         const Integer above = limit * common;
         Fraction value;
         if (t <= above || m - t <= above) {
-            scaled.push_back(t <= above ? t : Integer(t - m));
+            scaled[e] = t <= above ? t : Integer(t - m);
         } else if (Reconstruct(t, m, above, below, value)) {
-            scaled.push_back(numerator(value));
+            scaled[e] = numerator(value);
             common *= denominator(value);
         } else {
             return false;
         }
-        commonThen.push_back(common);
+        commonThen[e] = common;
     }
-    for (size_t e = 0; e < scaled.size(); ++e) {
-        scaled[e] *= common / commonThen[e];
+    for (size_t e = 0; e < count; ++e) {
+        if (commonThen[e] != common) {
+            scaled[e] *= common / commonThen[e];
+        }
     }
     return true;
 }
