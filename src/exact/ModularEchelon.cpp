@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <iterator>
+#include <numeric>
 #include <utility>
 
 #include "Calculation.h"
@@ -216,23 +217,33 @@ Fraction DeterminantOf(const WholeSystem& whole, size_t columns, const Integer& 
 // The form from the first prime's pivots: its pivot columns C and the first independent rows
 // R make a regular minor, and the form's rows are A[R][C]^(-1) A[R], found by p-adic lifting,
 // their zeros left of each pivot checked and proved on every row. False when the prime shows
-// another rank or the lifted form is not proved.
+// another rank or the lifted form is not proved; the determinant only of a regular matrix.
 bool LiftedForm(const WholeSystem& whole, size_t columns, size_t rank, EchelonForm& form,
                 Fraction* determinant) {
     const size_t width = whole.rows.front().size();
-    const uint64_t offset = NextPrimeOffset(0);
-    Residues residues = ResiduesModulo(whole, offset);
-    Residues transposed(columns, std::vector<uint64_t>(residues.size()));
-    for (size_t i = 0; i < residues.size(); ++i) {
-        for (size_t j = 0; j < columns; ++j) {
-            transposed[j][i] = residues[i][j];
-        }
-    }
-    const std::vector<size_t> pivots = ForwardModulo(residues, columns, offset);
-    const std::vector<size_t> rows = ForwardModulo(transposed, transposed.front().size(), offset);
     const bool square = rank == columns && rank == whole.rows.size();
-    if (pivots.size() != rank || rows.size() != rank || (determinant != nullptr && !square)) {
+    if (determinant != nullptr && !square) {
         return false;
+    }
+    // A square matrix of full rank: every row and column, A itself; a prime that sees it
+    // singular is passed over by the lifting.
+    std::vector<size_t> pivots(rank);
+    std::iota(pivots.begin(), pivots.end(), 0);
+    std::vector<size_t> rows = pivots;
+    if (!square) {
+        const uint64_t offset = NextPrimeOffset(0);
+        Residues residues = ResiduesModulo(whole, offset);
+        Residues transposed(columns, std::vector<uint64_t>(residues.size()));
+        for (size_t i = 0; i < residues.size(); ++i) {
+            for (size_t j = 0; j < columns; ++j) {
+                transposed[j][i] = residues[i][j];
+            }
+        }
+        pivots = ForwardModulo(residues, columns, offset);
+        rows = ForwardModulo(transposed, transposed.front().size(), offset);
+        if (pivots.size() != rank || rows.size() != rank) {
+            return false;
+        }
     }
     std::vector<size_t> others;
     for (size_t column = 0, k = 0; column < width; ++column) {

@@ -185,7 +185,8 @@ bool PadicSolve(const WholeMatrix& a, const WholeMatrix& b, size_t bits,
         const auto value = [&](size_t e) {
             Integer u = 0;
             for (size_t i = digits.size(); i-- > 0;) {
-                u = u * p + digits[i][e / width][e % width];
+                u *= p;
+                u += digits[i][e / width][e % width];
             }
             return u;
         };
