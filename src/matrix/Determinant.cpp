@@ -12,6 +12,10 @@ namespace {
 // Up to this order the determinant is the cofactor expansion's, to the last bit.
 constexpr size_t kLargestExpandedOrder = 12;
 
+// An element's update in the elimination, with its division, costs about four multiply-adds
+// (Parallel.h).
+constexpr size_t kWorkPerUpdate = 4;
+
 // The rule of Sarrus on rows row..row+2 and the columns c, each product from left to right.
 Extended Sarrus(const TwoDimDynA& a, size_t row, const size_t (&c)[3]) {
     const ArrayOfExtended& r0 = a[row];
@@ -113,7 +117,7 @@ Extended EliminatedDeterminant(const TwoDimDynA& a) {
         const ArrayOfExtended& pivotRowValues = m[c];
         const Extended pivot = pivotRowValues[c];
         const size_t below = n - c - 1;
-        ParallelFor(below, below * below, [&](size_t first, size_t end) {
+        ParallelFor(below, below * below * kWorkPerUpdate, [&](size_t first, size_t end) {
             for (size_t i = c + 1 + first; i < c + 1 + end; ++i) {
                 ArrayOfExtended& row = m[i];
                 const Extended factor = row[c];

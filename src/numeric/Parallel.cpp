@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
@@ -15,6 +16,10 @@ namespace {
 
 // Ranges per thread: small enough that a thread slowed by other work leaves its share to the rest.
 constexpr size_t kRangesPerThread = 8;
+
+// How long a thread that waits for the next loop, or for its helpers, looks before it sleeps: a
+// determinant's elimination runs a loop a column, each far shorter than a thread takes to wake.
+constexpr auto kWatchfulWait = std::chrono::microseconds(100);
 
 // One ParallelFor: the ranges still to take and what the threads gathered.
 struct Loop {
@@ -37,8 +42,8 @@ struct Pool {
     std::condition_variable wake;
     std::condition_variable left;
     Loop* loop = nullptr;
-    unsigned long long loopNumber = 0;
-    size_t helping = 0;  // threads inside `loop`
+    std::atomic<unsigned long long> loopNumber{0};
+    std::atomic<size_t> helping{0};  // threads inside `loop`
     bool ending = false;
     std::vector<std::thread> threads;
 };
@@ -53,6 +58,15 @@ thread_local bool insideLoop = false;
 
 size_t LogicalProcessors() {
     return std::max(1U, std::thread::hardware_concurrency());
+}
+
+// Returns when `done` or after kWatchfulWait.
+template <typename Done>
+void WatchBriefly(Done done) {
+    const auto end = std::chrono::steady_clock::now() + kWatchfulWait;
+    while (!done() && std::chrono::steady_clock::now() < end) {
+        std::this_thread::yield();
+    }
 }
 
 void TakeRanges(Loop& loop) {
@@ -79,6 +93,7 @@ void Help(Pool& pool) {
     unsigned long long seen = 0;
     for (;;) {
         Loop* loop = nullptr;
+        WatchBriefly([&] { return pool.loopNumber != seen; });
         {
             std::unique_lock lock(pool.mutex);
             pool.wake.wait(lock, [&] { return pool.ending || pool.loopNumber != seen; });
@@ -158,8 +173,12 @@ void ParallelFor(size_t count, size_t work, const std::function<void(size_t, siz
     TakeRanges(loop);
     insideLoop = false;
     {
-        std::unique_lock lock(pool.mutex);
+        const std::lock_guard lock(pool.mutex);
         pool.loop = nullptr;
+    }
+    WatchBriefly([&] { return pool.helping == 0; });
+    {
+        std::unique_lock lock(pool.mutex);
         pool.left.wait(lock, [&] { return pool.helping == 0; });
     }
     RaiseArithmeticFaults(loop.faults);
