@@ -143,6 +143,7 @@ bool Proved(const WholeMatrix& rows, const std::vector<size_t>& pivotColumns,
     const size_t work = ProductsWork(rows.size() * others.size() * pivotColumns.size(), common);
     ParallelFor(rows.size(), work, [&](size_t begin, size_t end) {
         for (size_t r = begin; r < end && holds; ++r) {
+            StopIfAsked();
             const std::vector<Integer>& row = rows[r];
             for (size_t k = 0; k < others.size(); ++k) {
                 Integer sum = 0;
@@ -174,6 +175,7 @@ void FillForm(const std::vector<size_t>& pivotColumns, const std::vector<size_t>
     ParallelFor(form.rows.size(), ProductsWork(scaled.size() * 64, common),
                 [&](size_t begin, size_t end) {
                     for (size_t i = begin; i < end; ++i) {
+                        StopIfAsked();
                         for (size_t column = 0, k = 0; column < width; ++column) {
                             if (k < others.size() && others[k] == column) {
                                 form.rows[i].emplace_back(scaled[i * others.size() + k++], common);

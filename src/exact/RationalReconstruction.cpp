@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "Calculation.h"
 #include "Parallel.h"
 
 namespace {
@@ -47,10 +48,12 @@ bool ReadBack(size_t count, const std::function<Integer(size_t)>& residue, const
             guess = common;
             ParallelFor(count - 1, ProductsWork(count, m), [&](size_t begin, size_t end) {
                 for (size_t i = begin + 1; i < end + 1; ++i) {
+                    StopIfAsked();
                     guessed[i] = residue(i) * guess % m;
                 }
             });
         }
+        StopIfAsked();
         const Integer below = limit / common;
         if (below == 0) {
             return false;
