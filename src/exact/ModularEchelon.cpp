@@ -171,7 +171,8 @@ void FillForm(const std::vector<size_t>& pivotColumns, const std::vector<size_t>
               EchelonForm& form) {
     form.pivotColumns = pivotColumns;
     form.rows.assign(pivotColumns.size(), {});
-    // Each fraction's lowest terms cost a greatest common divisor: the rows on all threads.
+    // Each fraction's lowest terms cost a greatest common divisor, by Boost's binary steps as much
+    // as 64 products of its numbers: the rows on all threads.
     ParallelFor(form.rows.size(), ProductsWork(scaled.size() * 64, common),
                 [&](size_t begin, size_t end) {
                     for (size_t i = begin; i < end; ++i) {
@@ -219,12 +220,13 @@ Fraction DeterminantOf(const WholeSystem& whole, size_t columns, const Integer& 
 // The form from the first prime's pivots: its pivot columns C and the first independent rows
 // R make a regular minor, and the form's rows are A[R][C]^(-1) A[R], found by p-adic lifting,
 // their zeros left of each pivot checked and proved on every row. False when the prime shows
-// another rank or the lifted form is not proved; the determinant only of a regular matrix.
+// another rank or the lifted form is not proved, for rank 0, and for the determinant of any but
+// a regular matrix.
 bool LiftedForm(const WholeSystem& whole, size_t columns, size_t rank, EchelonForm& form,
                 Fraction* determinant) {
     const size_t width = whole.rows.front().size();
     const bool square = rank == columns && rank == whole.rows.size();
-    if (determinant != nullptr && !square) {
+    if (rank == 0 || (determinant != nullptr && !square)) {
         return false;
     }
     // A square matrix of full rank: every row and column, A itself; a prime that sees it

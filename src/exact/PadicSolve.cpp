@@ -157,13 +157,12 @@ bool PadicSolve(const WholeMatrix& a, const WholeMatrix& b, size_t bits,
                 const SolutionTest& accepted, std::vector<Integer>& scaled, Integer& common) {
     uint64_t offset = 0;
     Residues inverse;
-    for (int tried = 0; tried < kTriedPrimes && inverse.empty(); ++tried) {
+    bool regular = false;
+    for (int tried = 0; tried < kTriedPrimes && !regular; ++tried) {
         offset = NextPrimeOffset(offset);
-        if (!InverseModulo(a, offset, inverse)) {
-            inverse.clear();
-        }
+        regular = InverseModulo(a, offset, inverse);
     }
-    if (inverse.empty()) {
+    if (!regular) {
         return false;
     }
     Residual residual = ResidualOf(a, b, offset);

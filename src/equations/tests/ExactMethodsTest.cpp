@@ -91,6 +91,12 @@ TEST(ExactMethods, AnswerEveryShape) {
         // residues of many primes give the form.
         {SolveByGauss, "2305843009213693951y=1\r\n" + Variables(10, true),
          "y = 4.33680868994202E-19 (приближённо)\r\n" + Values(10), false},
+        // Beyond 10 x 10 with no pivot at all: every unknown is free.
+        {SolveByGauss, "0x+0y+0z+0t+0u+0v+0w+0a+0b+0c+0d=0",
+         "x — любое число\r\ny — любое число\r\nz — любое число\r\nt — любое число\r\n"
+         "u — любое число\r\nv — любое число\r\nw — любое число\r\na — любое число\r\n"
+         "b — любое число\r\nc — любое число\r\nd — любое число\r\n",
+         false},
         {SolveByMatrixMethod, "x+y=1\r\nx+y=2", "Не имеет решения", true},
         {SolveByMatrixMethod, "x+y=1\r\n2x+2y=2", "Система не имеет единственного решения", true},
         {SolveByMatrixMethod, "x=1\r\nx=2\r\nx=3",
