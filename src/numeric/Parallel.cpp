@@ -38,7 +38,7 @@ struct Loop {
 // process ends.
 struct Pool {
     std::mutex inUse;  // held by the thread whose loop the pool runs
-    std::mutex mutex;  // guards the fields below
+    std::mutex mutex;  // guards the fields below; the atomics are also read without it
     std::condition_variable wake;
     std::condition_variable left;
     Loop* loop = nullptr;
