@@ -1,7 +1,7 @@
 // The equations page on dense systems: 20 unknowns, and the most a Windows edit box holds; the
 // exact verdict on 100 unknowns with 20-digit decimals, beside the determinant it accompanies;
 // Gauss's and the matrix method on 100 unknowns with 20-digit decimals and on 10 with 6-digit
-// ones.
+// ones; the exact solutions of 100 unknowns, regular and of rank 90, on one thread and on all.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -9,10 +9,14 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "BenchInputs.h"
 #include "Calculation.h"
 #include "EquationsPage.h"
+#include "ExactNumbers.h"
+#include "Parallel.h"
 #include "SystemText.h"
 
 namespace {
@@ -59,6 +63,39 @@ std::string DecimalSystem(size_t n, bool singular, size_t halfDigits = 10) {
         }
         firstLeftSide = row == 0 ? leftSide : firstLeftSide;
         text += (row == 0 ? "" : "\r\n") + leftSide + "=" + digits(0, 1000) + ".5";
+    }
+    return text;
+}
+
+// n equations in x1..xn with coefficients of 10 + 10 digits, as DecimalSystem writes them; the
+// first `rank` random, each later one the sum of two before it, its free term too: a consistent
+// system of that rank.
+std::string DependentSystem(size_t n, size_t rank) {
+    std::mt19937_64 random(7);
+    const Integer unit = 10'000'000'000;  // the numbers in ten-billionths
+    const auto decimal = [&unit](const Integer& x) {
+        const Integer magnitude = abs(x);
+        const std::string decimals = Integer(magnitude % unit + unit).str().substr(1);
+        return (x < 0 ? "-" : "+") + Integer(magnitude / unit).str() + "." + decimals;
+    };
+    std::vector<std::vector<Integer>> rows;
+    std::string text;
+    for (size_t row = 0; row < n; ++row) {
+        std::vector<Integer>& numbers = rows.emplace_back();
+        for (size_t column = 0; column <= n; ++column) {
+            if (row >= rank) {
+                numbers.push_back(rows[row - rank][column] + rows[row - rank + 1][column]);
+            } else if (column < n) {
+                const Integer magnitude = (unit / 10 + random() % (unit * 9 / 10)) * unit +
+                                          static_cast<uint64_t>(random()) % unit;
+                numbers.push_back(random() % 2 == 0 ? magnitude : Integer(-magnitude));
+            } else {
+                numbers.push_back((random() % 1000) * unit + unit / 2);
+            }
+            text += column < n ? decimal(numbers.back()) + "x" + std::to_string(column + 1)
+                               : "=" + decimal(numbers.back()).substr(1);
+        }
+        text += row + 1 < n ? "\r\n" : "";
     }
     return text;
 }
@@ -119,4 +156,29 @@ BENCHMARK_CAPTURE(SolveExactly, Matrix100, SolveMethod::Matrix, DecimalSystem(10
 BENCHMARK_CAPTURE(SolveExactly, Gauss10, SolveMethod::Gauss, DecimalSystem(10, false, 3))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SolveExactly, Matrix10, SolveMethod::Matrix, DecimalSystem(10, false, 3))
+    ->Unit(benchmark::kMillisecond);
+
+// The same, with state.range(0) threads: the one beside all logical processors.
+void SolveExactlyOnThreads(benchmark::State& state, SolveMethod method, const std::string& text) {
+    SetCalculationThreads(static_cast<size_t>(state.range(0)));
+    SolveExactly(state, method, text);
+    SetCalculationThreads(0);
+}
+
+const int64_t kLogicalProcessors = std::max(1U, std::thread::hardware_concurrency());
+
+BENCHMARK_CAPTURE(SolveExactlyOnThreads, Gauss100, SolveMethod::Gauss, DecimalSystem(100, false))
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(kLogicalProcessors)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SolveExactlyOnThreads, Matrix100, SolveMethod::Matrix, DecimalSystem(100, false))
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(kLogicalProcessors)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SolveExactlyOnThreads, GaussRank90, SolveMethod::Gauss, DependentSystem(100, 90))
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(kLogicalProcessors)
     ->Unit(benchmark::kMillisecond);

@@ -5,6 +5,8 @@
 #include <boost/random/mersenne_twister.hpp>
 #include <utility>
 
+#include "Parallel.h"
+
 uint64_t NextPrimeOffset(uint64_t offset) {
     // A fresh engine each call: the same primes every time, on any thread.
     boost::random::mt19937 engine;
@@ -14,8 +16,8 @@ uint64_t NextPrimeOffset(uint64_t offset) {
     return offset;
 }
 
-std::vector<size_t> ForwardModulo(std::vector<std::vector<uint64_t>>& m, size_t columns,
-                                  uint64_t offset, uint64_t* determinant) {
+std::vector<size_t> ForwardModulo(Residues& m, size_t columns, uint64_t offset,
+                                  uint64_t* determinant) {
     const uint64_t p = Prime(offset);
     uint64_t sign = 1;  // the determinant of the leading square, as far as it goes
     std::vector<size_t> pivotColumns;
@@ -50,4 +52,66 @@ std::vector<size_t> ForwardModulo(std::vector<std::vector<uint64_t>>& m, size_t 
         *determinant = sign;
     }
     return pivotColumns;
+}
+
+ModularForm EchelonModulo(Residues m, size_t columns, uint64_t offset) {
+    const uint64_t p = Prime(offset);
+    ModularForm form;
+    form.pivotColumns = ForwardModulo(m, columns, offset, &form.determinant);
+    for (size_t column = 0, k = 0; column < m.front().size(); ++column) {
+        if (k < form.pivotColumns.size() && form.pivotColumns[k] == column) {
+            ++k;
+        } else {
+            form.otherColumns.push_back(column);
+        }
+    }
+    // Back, from the last pivot up, on the columns without a pivot alone: each pivot row
+    // divided by its pivot, then taken from the rows above.
+    const std::vector<size_t>& others = form.otherColumns;
+    for (size_t i = form.pivotColumns.size(); i-- > 0;) {
+        const size_t column = form.pivotColumns[i];
+        const uint64_t inverse = Power(m[i][column], p - 2, offset);
+        for (const size_t j : others) {
+            m[i][j] = Reduce(Wide{m[i][j]} * inverse, offset);
+        }
+        for (size_t k = 0; k < i; ++k) {
+            const uint64_t factor = p - m[k][column];
+            for (const size_t j : others) {
+                m[k][j] = Reduce(m[k][j] + Wide{factor} * m[i][j], offset);
+            }
+        }
+    }
+    for (size_t i = 0; i < form.pivotColumns.size(); ++i) {
+        for (const size_t j : others) {
+            form.entries.push_back(m[i][j]);
+        }
+    }
+    return form;
+}
+
+Residues ProductModulo(const Residues& left, const Residues& right, uint64_t offset) {
+    constexpr size_t kGathered = 8;  // products below 2^122 each: with a residue, below 2^125
+    const size_t width = right.front().size();
+    Residues product(left.size(), std::vector<uint64_t>(width));
+    ParallelFor(left.size(), left.size() * right.size() * width, [&](size_t begin, size_t end) {
+        std::vector<Wide> sums(width);
+        for (size_t i = begin; i < end; ++i) {
+            std::fill(sums.begin(), sums.end(), Wide{0});
+            for (size_t k = 0; k < right.size(); ++k) {
+                const uint64_t x = left[i][k];
+                for (size_t j = 0; j < width; ++j) {
+                    sums[j] += Wide{x} * right[k][j];
+                }
+                if (k % kGathered == kGathered - 1) {
+                    for (Wide& sum : sums) {
+                        sum = Reduce(sum, offset);
+                    }
+                }
+            }
+            for (size_t j = 0; j < width; ++j) {
+                product[i][j] = Reduce(sums[j], offset);
+            }
+        }
+    });
+    return product;
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+using Residues = std::vector<std::vector<uint64_t>>;
+
 __extension__ using Wide = unsigned __int128;
 
 inline constexpr int kPrimeBits = 61;
@@ -15,9 +17,9 @@ inline uint64_t Prime(uint64_t offset) {
     return (uint64_t{1} << kPrimeBits) - offset;
 }
 
-// x modulo 2^61 - offset, for x below 2^123 and an offset below 2^20: 2^61 is `offset` modulo that
+// x modulo 2^61 - offset, for x below 2^125 and an offset below 2^20: 2^61 is `offset` modulo that
 // number, so the bits above the 61st fold down, multiplied by it, twice; what is left is below 2^61
-// + 2^42.
+// + 2^44.
 inline uint64_t Reduce(Wide x, uint64_t offset) {
     const Wide once = Wide{static_cast<uint64_t>(x >> kPrimeBits)} * offset + (x & kLowBits);
     const uint64_t r = static_cast<uint64_t>(once >> kPrimeBits) * offset +
@@ -36,6 +38,16 @@ inline uint64_t Power(uint64_t base, uint64_t exponent, uint64_t offset) {
     return result;
 }
 
+// How many primes give a product above 2^bits; each is above 2^60.
+inline size_t PrimesFor(size_t bits) {
+    return bits / 60 + 1;
+}
+
+// Whether a count of primes is one at which a reading back is tried: 1, 2, 4, 8, ...
+inline bool IsPowerOfTwo(size_t n) {
+    return (n & (n - 1)) == 0;
+}
+
 // The next offset above `offset` whose 2^61 - offset is prime (Miller-Rabin, 25 trials): 1, 31,
 // 45, ...
 uint64_t NextPrimeOffset(uint64_t offset);
@@ -44,5 +56,21 @@ uint64_t NextPrimeOffset(uint64_t offset);
 // below the current one with a non-zero entry is the pivot, and the rows below lose their entries
 // under it (the columns past `columns` follow along). The pivots' columns; `determinant`, when
 // given, gets the determinant of the leading square.
-std::vector<size_t> ForwardModulo(std::vector<std::vector<uint64_t>>& m, size_t columns,
-                                  uint64_t offset, uint64_t* determinant = nullptr);
+std::vector<size_t> ForwardModulo(Residues& m, size_t columns, uint64_t offset,
+                                  uint64_t* determinant = nullptr);
+
+// The reduced row echelon form modulo 2^61 - offset over the first `columns` columns: its pivot
+// columns, and its rows' entries in the other columns (the further columns last), row by row;
+// the determinant of a square leading part.
+struct ModularForm {
+    std::vector<size_t> pivotColumns;
+    std::vector<size_t> otherColumns;
+    std::vector<uint64_t> entries;
+    uint64_t determinant = 1;
+};
+
+ModularForm EchelonModulo(Residues m, size_t columns, uint64_t offset);
+
+// left * right modulo 2^61 - offset, each sum gathered in 128 bits and reduced every 8 products;
+// the rows on all threads.
+Residues ProductModulo(const Residues& left, const Residues& right, uint64_t offset);

@@ -12,15 +12,18 @@
 #include "ModularEchelon.h"
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
+#include <numeric>
 #include <utility>
 
 #include "Calculation.h"
 #include "Modular.h"
+#include "PadicSolve.h"
+#include "Parallel.h"
+#include "RationalReconstruction.h"
 
 namespace {
-
-using Residues = std::vector<std::vector<uint64_t>>;
 
 // A whole number's sign and its 64-bit digits, the most significant first.
 struct Limbs {
@@ -64,11 +67,6 @@ size_t HadamardBits(const WholeMatrix& rows, size_t columns) {
     return bits;
 }
 
-// How many primes give a product above 2^bits; each is above 2^60.
-size_t PrimesFor(size_t bits) {
-    return bits / 60 + 1;
-}
-
 // The most primes tried: their offsets stay below 200,000, within Reduce's reach, and their
 // product of about 250,000 bits holds the form of a system whose Hadamard bound is below
 // 2^125,000; a system with longer numbers is answered with a message instead.
@@ -87,51 +85,6 @@ Residues ResiduesModulo(const WholeSystem& whole, uint64_t offset) {
         }
     }
     return residues;
-}
-
-// The reduced row echelon form modulo one prime over the first `columns` columns: its pivot
-// columns, and its rows' entries in the other columns (the further columns last), row by row;
-// the determinant of a square leading part.
-struct ModularForm {
-    std::vector<size_t> pivotColumns;
-    std::vector<size_t> otherColumns;
-    std::vector<uint64_t> entries;
-    uint64_t determinant = 1;
-};
-
-ModularForm EchelonModulo(Residues m, size_t columns, uint64_t offset) {
-    const uint64_t p = Prime(offset);
-    ModularForm form;
-    form.pivotColumns = ForwardModulo(m, columns, offset, &form.determinant);
-    for (size_t column = 0, k = 0; column < m.front().size(); ++column) {
-        if (k < form.pivotColumns.size() && form.pivotColumns[k] == column) {
-            ++k;
-        } else {
-            form.otherColumns.push_back(column);
-        }
-    }
-    // Back, from the last pivot up, on the columns without a pivot alone: each pivot row
-    // divided by its pivot, then taken from the rows above.
-    const std::vector<size_t>& others = form.otherColumns;
-    for (size_t i = form.pivotColumns.size(); i-- > 0;) {
-        const size_t column = form.pivotColumns[i];
-        const uint64_t inverse = Power(m[i][column], p - 2, offset);
-        for (const size_t j : others) {
-            m[i][j] = Reduce(Wide{m[i][j]} * inverse, offset);
-        }
-        for (size_t k = 0; k < i; ++k) {
-            const uint64_t factor = p - m[k][column];
-            for (const size_t j : others) {
-                m[k][j] = Reduce(m[k][j] + Wide{factor} * m[i][j], offset);
-            }
-        }
-    }
-    for (size_t i = 0; i < form.pivotColumns.size(); ++i) {
-        for (const size_t j : others) {
-            form.entries.push_back(m[i][j]);
-        }
-    }
-    return form;
 }
 
 // Numbers known modulo a growing list of primes, kept as mixed-radix digits:
@@ -181,78 +134,29 @@ Integer Modulus(const MixedRadix& numbers) {
     return m;
 }
 
-// The fraction a/b that is u modulo m with |a| at most `above` and b at most `below`, when
-// there is one; it is the only one when 2 * above * below < m.
-bool Reconstruct(const Integer& u, const Integer& m, const Integer& above, const Integer& below,
-                 Fraction& value) {
-    Integer r0 = m;
-    Integer r1 = u;
-    Integer t0 = 0;
-    Integer t1 = 1;
-    while (r1 > above) {
-        const Integer q = r0 / r1;
-        r0 = std::exchange(r1, Integer(r0 - q * r1));
-        t0 = std::exchange(t1, Integer(t0 - q * t1));
-    }
-    if (t1 == 0 || abs(t1) > below || gcd(r1, abs(t1)) != 1) {
-        return false;
-    }
-    value =
-        t1 < 0 ? Fraction(Integer(-r1), Integer(-t1)) : Fraction(r1, t1);  // a positive denominator
-    return true;
-}
-
-// The form's entries read back from their residues, each numerator and denominator at most
-// sqrt(M / 2), as whole numbers over one common denominator. The denominators found so far are
-// tried first: an entry times their product is mostly whole. False when some entry has no such
-// fraction yet.
-bool ReadBack(const MixedRadix& numbers, std::vector<Integer>& scaled, Integer& common) {
-    const Integer m = Modulus(numbers);
-    // A power of two at most sqrt(M / 2).
-    const Integer limit = Integer(1) << ((msb(m) - 1) / 2);
-    common = 1;
-    std::vector<Integer> commonThen;  // the common denominator when each entry was read
-    for (size_t e = 0; e < numbers.digits.size(); ++e) {
-        const Integer below = limit / common;
-        if (below == 0) {
-            return false;
-        }
-        const Integer t = Value(numbers, e) * common % m;
-        const Integer above = limit * common;
-        Fraction value;
-        if (t <= above || m - t <= above) {
-            scaled.push_back(t <= above ? t : Integer(t - m));
-        } else if (Reconstruct(t, m, above, below, value)) {
-            scaled.push_back(numerator(value));
-            common *= denominator(value);
-        } else {
-            return false;
-        }
-        commonThen.push_back(common);
-    }
-    for (size_t e = 0; e < scaled.size(); ++e) {
-        scaled[e] *= common / commonThen[e];
-    }
-    return true;
-}
-
 // Whether each column without a pivot is the stated combination of the pivot columns: the
-// entries are scaled[row * others + column] / common.
+// entries are scaled[row * others + column] / common. The rows on all threads.
 bool Proved(const WholeMatrix& rows, const std::vector<size_t>& pivotColumns,
             const std::vector<size_t>& others, const std::vector<Integer>& scaled,
             const Integer& common) {
-    for (size_t k = 0; k < others.size(); ++k) {
-        for (const std::vector<Integer>& row : rows) {
-            Integer sum = 0;
-            for (size_t i = 0; i < pivotColumns.size(); ++i) {
-                sum += row[pivotColumns[i]] * scaled[i * others.size() + k];
-            }
-            if (sum != common * row[others[k]]) {
-                return false;
+    std::atomic<bool> holds = true;
+    const size_t work = ProductsWork(rows.size() * others.size() * pivotColumns.size(), common);
+    ParallelFor(rows.size(), work, [&](size_t begin, size_t end) {
+        for (size_t r = begin; r < end && holds; ++r) {
+            StopIfAsked();
+            const std::vector<Integer>& row = rows[r];
+            for (size_t k = 0; k < others.size(); ++k) {
+                Integer sum = 0;
+                for (size_t i = 0; i < pivotColumns.size(); ++i) {
+                    sum += row[pivotColumns[i]] * scaled[i * others.size() + k];
+                }
+                if (sum != common * row[others[k]]) {
+                    holds = false;
+                }
             }
         }
-    }
-    return true;
+    });
+    return holds;
 }
 
 // Better residues: more pivots, or as many further left.
@@ -260,20 +164,139 @@ bool Precedes(const std::vector<size_t>& pivots, const std::vector<size_t>& best
     return pivots.size() != best.size() ? pivots.size() > best.size() : pivots < best;
 }
 
-bool IsPowerOfTwo(size_t n) {
-    return (n & (n - 1)) == 0;
+// The form's rows: a 1 at each pivot, the entries scaled[row * others + column] / common in
+// the other columns.
+void FillForm(const std::vector<size_t>& pivotColumns, const std::vector<size_t>& others,
+              size_t width, const std::vector<Integer>& scaled, const Integer& common,
+              EchelonForm& form) {
+    form.pivotColumns = pivotColumns;
+    form.rows.assign(pivotColumns.size(), {});
+    // Each fraction's lowest terms cost a greatest common divisor, by Boost's binary steps as much
+    // as 64 products of its numbers: the rows on all threads.
+    ParallelFor(form.rows.size(), ProductsWork(scaled.size() * 64, common),
+                [&](size_t begin, size_t end) {
+                    for (size_t i = begin; i < end; ++i) {
+                        StopIfAsked();
+                        for (size_t column = 0, k = 0; column < width; ++column) {
+                            if (k < others.size() && others[k] == column) {
+                                form.rows[i].emplace_back(scaled[i * others.size() + k++], common);
+                            } else {
+                                form.rows[i].emplace_back(column == pivotColumns[i] ? 1 : 0);
+                            }
+                        }
+                    }
+                });
 }
 
-}  // namespace
+// The number in (-M/2, M/2] that the residues stand for.
+Integer Symmetric(const MixedRadix& numbers) {
+    const Integer modulus = Modulus(numbers);
+    const Integer x = Value(numbers, 0);
+    return x > modulus / 2 ? Integer(x - modulus) : x;
+}
 
-bool ModularEchelonForm(const FractionMatrix& m, size_t columns, size_t rank, EchelonForm& form,
-                        Fraction* determinant) {
-    const size_t width = m.front().size();
-    const WholeSystem whole = WholeSystemOf(m);
-    const size_t enough = PrimesFor(2 * HadamardBits(whole.rows, width) + 1);
-    if (enough > kMostPrimes) {
+// The determinant of the square whole matrix: common, the denominator of its inverse's
+// columns, divides it, and the cofactor is below H / common, known modulo the first primes
+// that do not divide common.
+Fraction DeterminantOf(const WholeSystem& whole, size_t columns, const Integer& common) {
+    const size_t bits = HadamardBits(whole.rows, columns);
+    const size_t enough = PrimesFor(bits - std::min<size_t>(bits, msb(common)) + 1);
+    MixedRadix cofactors;
+    for (uint64_t offset = NextPrimeOffset(0); cofactors.offsets.size() < enough;
+         offset = NextPrimeOffset(offset)) {
+        const auto commonModulo = static_cast<uint64_t>(Integer(common % Prime(offset)));
+        if (commonModulo == 0) {
+            continue;
+        }
+        Residues m = ResiduesModulo(whole, offset);
+        uint64_t d = 0;
+        ForwardModulo(m, columns, offset, &d);
+        const uint64_t inverse = Power(commonModulo, Prime(offset) - 2, offset);
+        AddResidues(cofactors, {Reduce(Wide{d} * inverse, offset)}, offset);
+    }
+    return Fraction(Symmetric(cofactors) * common, whole.scale);
+}
+
+// The form from the first prime's pivots: its pivot columns C and the first independent rows
+// R make a regular minor, and the form's rows are A[R][C]^(-1) A[R], found by p-adic lifting,
+// their zeros left of each pivot checked and proved on every row. False when the prime shows
+// another rank or the lifted form is not proved, for rank 0, and for the determinant of any but
+// a regular matrix.
+bool LiftedForm(const WholeSystem& whole, size_t columns, size_t rank, EchelonForm& form,
+                Fraction* determinant) {
+    const size_t width = whole.rows.front().size();
+    const bool square = rank == columns && rank == whole.rows.size();
+    if (rank == 0 || (determinant != nullptr && !square)) {
         return false;
     }
+    // A square matrix of full rank: every row and column, A itself; a prime that sees it
+    // singular is passed over by the lifting.
+    std::vector<size_t> pivots(rank);
+    std::iota(pivots.begin(), pivots.end(), 0);
+    std::vector<size_t> rows = pivots;
+    if (!square) {
+        const uint64_t offset = NextPrimeOffset(0);
+        Residues residues = ResiduesModulo(whole, offset);
+        Residues transposed(columns, std::vector<uint64_t>(residues.size()));
+        for (size_t i = 0; i < residues.size(); ++i) {
+            for (size_t j = 0; j < columns; ++j) {
+                transposed[j][i] = residues[i][j];
+            }
+        }
+        pivots = ForwardModulo(residues, columns, offset);
+        rows = ForwardModulo(transposed, transposed.front().size(), offset);
+        if (pivots.size() != rank || rows.size() != rank) {
+            return false;
+        }
+    }
+    std::vector<size_t> others;
+    for (size_t column = 0, k = 0; column < width; ++column) {
+        if (k < rank && pivots[k] == column) {
+            ++k;
+        } else {
+            others.push_back(column);
+        }
+    }
+    WholeMatrix chosen;
+    WholeMatrix a;
+    WholeMatrix b;
+    for (const size_t row : rows) {
+        chosen.push_back(whole.rows[row]);
+        std::vector<Integer>& aRow = a.emplace_back();
+        for (const size_t column : pivots) {
+            aRow.push_back(chosen.back()[column]);
+        }
+        std::vector<Integer>& bRow = b.emplace_back();
+        for (const size_t column : others) {
+            bRow.push_back(chosen.back()[column]);
+        }
+    }
+    const auto accepted = [&](const std::vector<Integer>& scaled, const Integer& common) {
+        for (size_t i = 0; i < rank; ++i) {
+            for (size_t k = 0; k < others.size() && others[k] < pivots[i]; ++k) {
+                if (scaled[i * others.size() + k] != 0) {
+                    return false;
+                }
+            }
+        }
+        return Proved(whole.rows, pivots, others, scaled, common);
+    };
+    std::vector<Integer> scaled;
+    Integer common;
+    if (!PadicSolve(a, b, HadamardBits(chosen, width), accepted, scaled, common)) {
+        return false;
+    }
+    FillForm(pivots, others, width, scaled, common, form);
+    if (determinant != nullptr) {
+        *determinant = DeterminantOf(whole, columns, common);
+    }
+    return true;
+}
+
+// The form from the residues of many primes.
+bool ResidueForm(const WholeSystem& whole, size_t columns, size_t rank, size_t enough,
+                 EchelonForm& form, Fraction* determinant) {
+    const size_t width = whole.rows.front().size();
     // The determinant is below H of the leading part, known modulo every prime.
     const size_t enoughForDeterminant = PrimesFor(HadamardBits(whole.rows, columns) + 1);
     MixedRadix determinants;
@@ -300,28 +323,34 @@ bool ModularEchelonForm(const FractionMatrix& m, size_t columns, size_t rank, Ec
             std::vector<Integer> scaled;
             Integer common;
             proved = (IsPowerOfTwo(count) || count == enough) &&
-                     ReadBack(numbers, scaled, common) &&
+                     ReadBack(
+                         modular.entries.size(), [&](size_t e) { return Value(numbers, e); },
+                         Modulus(numbers), scaled, common) &&
                      Proved(whole.rows, best, others, scaled, common);
             if (proved) {
-                form.pivotColumns = best;
-                form.rows.assign(best.size(), std::vector<Fraction>(width, Fraction(0)));
-                for (size_t i = 0; i < best.size(); ++i) {
-                    form.rows[i][best[i]] = 1;
-                    for (size_t k = 0; k < others.size(); ++k) {
-                        form.rows[i][others[k]] = Fraction(scaled[i * others.size() + k], common);
-                    }
-                }
+                FillForm(best, others, width, scaled, common, form);
             }
         }
         if (proved && determinant == nullptr) {
             return true;
         }
         if (proved && determinants.offsets.size() >= enoughForDeterminant) {
-            const Integer modulus = Modulus(determinants);
-            Integer d = Value(determinants, 0);
-            *determinant = Fraction(d > modulus / 2 ? Integer(d - modulus) : d, whole.scale);
+            *determinant = Fraction(Symmetric(determinants), whole.scale);
             return true;
         }
     }
     return false;
+}
+
+}  // namespace
+
+bool ModularEchelonForm(const FractionMatrix& m, size_t columns, size_t rank, EchelonForm& form,
+                        Fraction* determinant) {
+    const WholeSystem whole = WholeSystemOf(m);
+    const size_t enough = PrimesFor(2 * HadamardBits(whole.rows, m.front().size()) + 1);
+    if (enough > kMostPrimes) {
+        return false;
+    }
+    return LiftedForm(whole, columns, rank, form, determinant) ||
+           ResidueForm(whole, columns, rank, enough, form, determinant);
 }

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "ExactSystem.h"
+#include "Parallel.h"
 #include "uSLU.h"
 
 namespace {
@@ -86,6 +87,16 @@ TEST(ExactMethods, AnswerEveryShape) {
         // turns down.
         {SolveByGauss, "3y=10000000000000000000000001\r\n" + Variables(10, true),
          "y = 3.33333333333333E24 (приближённо)\r\n" + Values(10), false},
+        // The first prime, 2^61 - 1, divides a coefficient: it shows too few pivots, and the
+        // residues of many primes give the form.
+        {SolveByGauss, "2305843009213693951y=1\r\n" + Variables(10, true),
+         "y = 4.33680868994202E-19 (приближённо)\r\n" + Values(10), false},
+        // Beyond 10 x 10 with no pivot at all: every unknown is free.
+        {SolveByGauss, "0x+0y+0z+0t+0u+0v+0w+0a+0b+0c+0d=0",
+         "x — любое число\r\ny — любое число\r\nz — любое число\r\nt — любое число\r\n"
+         "u — любое число\r\nv — любое число\r\nw — любое число\r\na — любое число\r\n"
+         "b — любое число\r\nc — любое число\r\nd — любое число\r\n",
+         false},
         {SolveByMatrixMethod, "x+y=1\r\nx+y=2", "Не имеет решения", true},
         {SolveByMatrixMethod, "x+y=1\r\n2x+2y=2", "Система не имеет единственного решения", true},
         {SolveByMatrixMethod, "x=1\r\nx=2\r\nx=3",
@@ -203,6 +214,42 @@ TEST(ExactMethods, AgreeWithTheReferenceOnRandomSystems) {
             }
         }
     }
+}
+
+// Both exact methods give the same bytes on 1, 2 and 7 threads: regular systems of 12, 30 and 45
+// unknowns with 20-digit coefficients, the last with free terms of up to 57 digits, and 45
+// equations of rank 45 in 80 unknowns (35 free ones), whose lifting works on all threads too.
+TEST(ExactMethods, SameBytesOnAnyThreads) {
+    std::mt19937_64 random(22);
+    const std::tuple<size_t, size_t, size_t> shapes[] = {
+        {12, 12, 1}, {30, 30, 1}, {45, 45, 3}, {45, 80, 1}};
+    for (const auto& [equations, unknowns, freeParts] : shapes) {
+        std::string text;
+        for (size_t i = 0; i < equations; ++i) {
+            text += i > 0 ? "\r\n" : "";
+            for (size_t j = 1; j <= unknowns; ++j) {
+                text += (random() % 2 == 0 ? "+" : "-") +
+                        std::to_string(random() % 10'000'000'000) + "." +
+                        std::to_string(random() % 10'000'000'000) + "x" + std::to_string(j);
+            }
+            text += "=";
+            for (size_t k = 0; k < freeParts; ++k) {
+                text += std::to_string(random() % 10'000'000'000'000'000'000ULL);
+            }
+        }
+        for (const Solver solve : {SolveByGauss, SolveByMatrixMethod}) {
+            bool isMessage = true;
+            SetCalculationThreads(1);
+            const std::string expected = solve(text, isMessage);
+            EXPECT_EQ(isMessage, solve == SolveByMatrixMethod && unknowns != equations);
+            for (const size_t threads : {2, 7}) {
+                SetCalculationThreads(threads);
+                EXPECT_EQ(solve(text, isMessage), expected)
+                    << equations << " x " << unknowns << ", " << threads << " threads";
+            }
+        }
+    }
+    SetCalculationThreads(0);
 }
 
 }  // namespace

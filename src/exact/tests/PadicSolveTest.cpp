@@ -1,0 +1,157 @@
+// p-adic lifting against Gauss-Jordan elimination over fractions.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <tuple>
+
+#include "PadicSolve.h"
+
+namespace {
+
+// X with A X = B by Gauss-Jordan elimination over fractions, A regular.
+FractionMatrix Reference(const WholeMatrix& a, const WholeMatrix& b) {
+    FractionMatrix m;
+    for (size_t i = 0; i < a.size(); ++i) {
+        std::vector<Fraction>& row = m.emplace_back(a[i].begin(), a[i].end());
+        row.insert(row.end(), b[i].begin(), b[i].end());
+    }
+    for (size_t column = 0; column < a.size(); ++column) {
+        size_t pivot = column;
+        while (m[pivot][column] == 0) {
+            ++pivot;
+        }
+        std::swap(m[pivot], m[column]);
+        const Fraction divisor = m[column][column];
+        for (Fraction& x : m[column]) {
+            x /= divisor;
+        }
+        for (size_t i = 0; i < m.size(); ++i) {
+            const Fraction factor = m[i][column];
+            for (size_t j = 0; j < m[i].size() && i != column; ++j) {
+                m[i][j] -= factor * m[column][j];
+            }
+        }
+    }
+    for (std::vector<Fraction>& row : m) {
+        row.erase(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(a.size()));
+    }
+    return m;
+}
+
+// log2 of the Hadamard bound of [A | B]'s rows, rounded up.
+size_t HadamardBits(const WholeMatrix& a, const WholeMatrix& b) {
+    size_t bits = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        Integer squares = 1;
+        for (const auto* row : {&a[i], &b[i]}) {
+            for (const Integer& x : *row) {
+                squares += x * x;
+            }
+        }
+        bits += msb(squares) / 2 + 1;
+    }
+    return bits;
+}
+
+// A X = B exactly, X being scaled / common.
+bool Solves(const WholeMatrix& a, const WholeMatrix& b, const std::vector<Integer>& scaled,
+            const Integer& common) {
+    const size_t width = b.front().size();
+    for (size_t i = 0; i < a.size(); ++i) {
+        for (size_t k = 0; k < width; ++k) {
+            Integer sum = 0;
+            for (size_t j = 0; j < a.size(); ++j) {
+                sum += a[i][j] * scaled[j * width + k];
+            }
+            if (sum != common * b[i][k]) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// n x n with entries of `digits` decimal digits and `columns` columns on the right.
+std::pair<WholeMatrix, WholeMatrix> Random(size_t n, size_t columns, size_t digits, unsigned seed) {
+    std::mt19937 random(seed);
+    const auto entry = [&] {
+        std::string text = random() % 2 == 0 ? "-" : "";
+        for (size_t d = 0; d < digits; ++d) {
+            text += static_cast<char>('0' + (d == 0 ? 1 + random() % 9 : random() % 10));
+        }
+        return Integer(text);
+    };
+    WholeMatrix a(n);
+    WholeMatrix b(n);
+    for (size_t i = 0; i < n; ++i) {
+        for (size_t j = 0; j < n; ++j) {
+            a[i].push_back(entry());
+        }
+        for (size_t k = 0; k < columns; ++k) {
+            b[i].push_back(entry());
+        }
+    }
+    return {a, b};
+}
+
+// The lcm of 1..15 over i + j + 1: a Hilbert matrix in whole numbers, whose solution has far
+// longer numbers than its entries, so that the early readings back fail or are turned down.
+std::pair<WholeMatrix, WholeMatrix> Hilbert(size_t n) {
+    WholeMatrix a(n);
+    WholeMatrix b(n);
+    for (size_t i = 0; i < n; ++i) {
+        for (size_t j = 0; j < n; ++j) {
+            a[i].push_back(Integer(360360) / (i + j + 1));
+        }
+        b[i].push_back(i % 2 == 0 ? 1 : -1);
+    }
+    return {a, b};
+}
+
+// Regular systems of several shapes, short and huge numbers, one column on the right and many:
+// the fractions Gauss-Jordan elimination gives, each candidate proved on A X = B and a wrong one
+// turned down.
+TEST(PadicSolve, AgreesWithTheReference) {
+    const std::pair<WholeMatrix, WholeMatrix> systems[] = {
+        {{{2, 1}, {1, -1}}, {{5, 0}, {1, 3}}},
+        {{{0, 3}, {7, 0}}, {{1}, {2}}},
+        // 2^61 is 1 modulo the first prime, 2^61 - 1: the first digit reads as a wrong solution.
+        {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}, {{Integer(1) << 61}, {1}, {2}}},
+        Random(1, 1, 3, 1),
+        Random(12, 1, 20, 2),
+        Random(8, 3, 200, 3),
+        Random(20, 2, 5, 4),
+        Hilbert(8),
+    };
+    for (const auto& [a, b] : systems) {
+        std::vector<Integer> scaled;
+        Integer common;
+        int candidates = 0;
+        const auto proved = [&](const std::vector<Integer>& x, const Integer& d) {
+            ++candidates;
+            return Solves(a, b, x, d);
+        };
+        ASSERT_TRUE(PadicSolve(a, b, HadamardBits(a, b), proved, scaled, common)) << a.size();
+        const FractionMatrix expected = Reference(a, b);
+        for (size_t e = 0; e < scaled.size(); ++e) {
+            EXPECT_EQ(Fraction(scaled[e], common), expected[e / b[0].size()][e % b[0].size()])
+                << a.size() << " x " << a.size() << ", entry " << e;
+        }
+        EXPECT_GE(candidates, b[0][0] == Integer(1) << 61 ? 2 : 1);
+    }
+}
+
+// A singular matrix, and a test that turns every candidate down: no solution.
+TEST(PadicSolve, FailsWithoutARegularMatrixOrAProof) {
+    const auto [a, b] = Random(6, 1, 4, 5);
+    WholeMatrix singular = a;
+    singular[5] = singular[0];
+    std::vector<Integer> scaled;
+    Integer common;
+    const auto never = [](const std::vector<Integer>&, const Integer&) { return false; };
+    const auto always = [](const std::vector<Integer>&, const Integer&) { return true; };
+    EXPECT_FALSE(PadicSolve(singular, b, HadamardBits(singular, b), always, scaled, common));
+    EXPECT_FALSE(PadicSolve(a, b, HadamardBits(a, b), never, scaled, common));
+}
+
+}  // namespace
