@@ -72,12 +72,12 @@ Fraction DiagonalProduct(const Elimination& e, std::string& report) {
         product = -product;
         bool negatedApproximate = false;
         const std::string negated = FractionText(product, negatedApproximate);
-        report += Line("Строки менялись местами " + Count(e.exchanges) +
-                           " раз (нечётное число): знак меняется, det A = " + negated + ".",
+        report += Line("Перестановок строк: " + Count(e.exchanges) +
+                           ", число нечётное: знак меняется, det A = " + negated + ".",
                        negatedApproximate);
     } else if (e.exchanges > 0) {
-        report += "Строки менялись местами " + Count(e.exchanges) +
-                  " раз (чётное число): знак не меняется.\r\n";
+        report += "Перестановок строк: " + Count(e.exchanges) +
+                  ", число чётное: знак не меняется.\r\n";
     }
     return product;
 }
