@@ -45,8 +45,9 @@ std::string StepsNotShown() {
            " строк и " + Count(kLargestShown) + " столбцов.\r\n";
 }
 
-std::string Headed(const std::string& title, const FractionMatrix& a) {
-    return title + ":\r\n\r\nМатрица A:\r\n" + Plain(a, a.front().size());
+// The matrix the steps start from, under its caption.
+std::string Shown(const std::string& caption, const FractionMatrix& m, size_t bar) {
+    return "\r\n" + caption + ":\r\n" + Plain(m, bar);
 }
 
 // The determinant of the triangular matrix the forward steps left, told as the product of its
@@ -88,16 +89,16 @@ ReportEnd DeterminantReport(const FractionMatrix& a, std::string& report) {
         return ReportEnd::TooLong;
     }
     const size_t n = a.size();
-    report = Headed("Определитель A методом Гаусса", a);
+    report = "Определитель A методом Гаусса:\r\n";
     Fraction determinant;
     if (n <= kLargestShown) {
         Elimination e{a, ColumnNumbers(n), n, true};
         ForwardSteps(e);
-        report += e.report;
+        report += Shown("Матрица A", a, n) + e.report;
         determinant = DiagonalProduct(e, report);
     } else {
         determinant = ModularDeterminant(a);
-        report += StepsNotShown();
+        report += "\r\n" + StepsNotShown();
     }
     bool approximate = false;
     const std::string value = FractionText(determinant, approximate);
@@ -118,9 +119,9 @@ ReportEnd InverseReport(const FractionMatrix& a, std::string& report) {
     report =
         "Обратная матрица методом Гаусса — Жордана:\r\n\r\nК матрице A справа приписываем "
         "единичную матрицу E и приводим левую половину к E; правая половина становится "
-        "A^(-1).\r\n\r\nМатрица (A | E):\r\n" +
-        Plain(withIdentity, n);
+        "A^(-1).\r\n";
     if (n <= kLargestShown) {
+        report += Shown("Матрица (A | E)", withIdentity, n);
         Elimination e{std::move(withIdentity), ColumnNumbers(n), n};
         ForwardSteps(e);
         if (e.pivotColumns.size() < n) {
@@ -138,7 +139,8 @@ ReportEnd InverseReport(const FractionMatrix& a, std::string& report) {
     if (!ModularInverse(a, inverse)) {
         return ReportEnd::Singular;
     }
-    report += StepsNotShown() + "\r\nОтвет:\r\n" + PlainQuotients(inverse.above, inverse.below);
+    report +=
+        "\r\n" + StepsNotShown() + "\r\nОтвет:\r\n" + PlainQuotients(inverse.above, inverse.below);
     return ReportEnd::Written;
 }
 
@@ -147,20 +149,20 @@ ReportEnd RankReport(const FractionMatrix& a, std::string& report) {
         return ReportEnd::TooLong;
     }
     const size_t columns = a.front().size();
-    report = Headed("Ранг A методом Гаусса", a);
+    report = "Ранг A методом Гаусса:\r\n";
     size_t rank = 0;
     if (a.size() <= kLargestShown && columns <= kLargestShown) {
         Elimination e{a, ColumnNumbers(columns), columns};
         ForwardSteps(e);
         rank = e.pivotColumns.size();
-        report += e.report +
+        report += Shown("Матрица A", a, columns) + e.report +
                   "\r\nРанг равен числу ненулевых строк ступенчатой матрицы: " + Count(rank) +
                   ".\r\n";
     } else {
         if (!ExactRank(a, rank)) {
             return ReportEnd::TooLong;
         }
-        report += StepsNotShown();
+        report += "\r\n" + StepsNotShown();
     }
     report += "\r\nОтвет:\r\nrank A = " + Count(rank) + "\r\n";
     return ReportEnd::Written;

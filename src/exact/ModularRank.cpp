@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "Calculation.h"
 #include "Modular.h"
 #include "ModularEchelon.h"
 #include "ModularInverse.h"
@@ -25,7 +26,8 @@ bool ExactRank(const FractionMatrix& m, size_t& rank) {
     const size_t columns = m.front().size();
     rank = 0;
     uint64_t offset = 0;
-    for (int prime = 0; prime < 3; ++prime) {
+    for (size_t prime = 0; prime < 3; ++prime) {
+        NoteProgress(prime, 3);
         offset = NextPrimeOffset(offset);
         rank = std::max(rank, PivotColumnsModulo(whole, columns, offset).size());
     }
