@@ -197,15 +197,16 @@ std::string SolveByMatrixMethod(const std::string& text, bool& isMessage) {
     }
     const size_t n = system.names.size();
     FractionMatrix a = AugmentedMatrix(system);
+    const FractionMatrix b = Column(a, n);
+    FractionMatrix coefficients = a;
+    for (std::vector<Fraction>& row : coefficients) {
+        row.pop_back();
+    }
     Fraction determinant;
     FractionMatrix inverse;
     EchelonForm form;
-    const FractionMatrix b = Column(a, n);
     if (n <= kLargestShown) {
-        for (std::vector<Fraction>& row : a) {
-            row.pop_back();
-        }
-        inverse = FractionFreeInverse(a, determinant);
+        inverse = FractionFreeInverse(coefficients, determinant);
         // The form of the solution: row i is e_i, then x_i = (A^(-1)*B)_i.
         for (size_t i = 0; i < n; ++i) {
             form.pivotColumns.push_back(i);
@@ -217,10 +218,6 @@ std::string SolveByMatrixMethod(const std::string& text, bool& isMessage) {
         }
     } else if (!ModularEchelonForm(a, n, n, form, &determinant)) {
         return MessageText(kNumbersTooLong);
-    } else {
-        for (std::vector<Fraction>& row : a) {
-            row.pop_back();
-        }
     }
     isMessage = false;
     bool approximate = false;
@@ -228,8 +225,8 @@ std::string SolveByMatrixMethod(const std::string& text, bool& isMessage) {
     std::string report =
         "Матричным методом:\r\n\r\nA = матрица системы, B = столбец свободных "
         "членов, X = A^(-1)*B.\r\n\r\n" +
-        Bracketed("A = (", a) + Bracketed("B = (", b) + Line("D = det A = " + d, approximate) +
-        "\r\n";
+        Bracketed("A = (", coefficients) + Bracketed("B = (", b) +
+        Line("D = det A = " + d, approximate) + "\r\n";
     if (n <= kLargestShown) {
         report += Bracketed("A^(-1) = (", inverse);
     } else {
