@@ -73,9 +73,8 @@ std::vector<std::string_view> SplitTerms(std::string_view line, size_t equalsPos
 
 size_t CoefficientLength(std::string_view term) {
     size_t length = 0;
-    while (length < term.size() &&
-           (IsSign(term[length]) || term[length] == '.' || term[length] == '/' ||
-            IsDigit(term[length]))) {
+    while (length < term.size() && (IsSign(term[length]) || term[length] == '.' ||
+                                    term[length] == '/' || IsDigit(term[length]))) {
         ++length;
     }
     return length;

@@ -78,9 +78,9 @@ TEST(ExactMatrix, AgreesWithTheReference) {
     const auto uniform = [&random](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
     };
-    const std::pair<size_t, size_t> shapes[] = {{1, 1}, {2, 2}, {3, 3},   {4, 4},   {2, 5},
-                                                {5, 2}, {7, 7}, {10, 10}, {11, 11}, {13, 13},
-                                                {12, 9}, {9, 12}};
+    const std::pair<size_t, size_t> shapes[] = {{1, 1},   {2, 2},   {3, 3},  {4, 4},
+                                                {2, 5},   {5, 2},   {7, 7},  {10, 10},
+                                                {11, 11}, {13, 13}, {12, 9}, {9, 12}};
     for (const auto& [rows, columns] : shapes) {
         for (int sample = 0; sample < 3; ++sample) {
             FractionMatrix a(rows);
@@ -116,18 +116,20 @@ TEST(ExactMatrix, AgreesWithTheReference) {
 TEST(ExactMatrix, WritesTheReportsAndKeepsTheLimit) {
     std::string report;
     EXPECT_EQ(DeterminantReport({{0, 2}, {Fraction(1, 2), 3}}, report), ReportEnd::Written);
-    EXPECT_EQ(report,
-              "Определитель A методом Гаусса:\r\n\r\nМатрица A:\r\n   0   2\r\n 1/2   3\r\n\r\nПрямой "
-              "ход: ниже ведущих элементов получаем нули.\r\n\r\nШаг 1. Столбец 1, ведущий элемент "
-              "1/2 в строке 2.\r\nМеняем местами строки 1 и 2: определитель меняет знак.\r\n 1/2 "
-              "  3\r\n   0   2\r\n\r\nШаг 2. Столбец 2, ведущий элемент 2 в строке 2; ниже него уже "
-              "нули.\r\n\r\nОпределитель треугольной матрицы равен произведению элементов её "
-              "главной диагонали: 1/2 * 2 = 1.\r\nПерестановок строк: 1, число нечётное: знак "
-              "меняется, det A = -1.\r\n\r\nОтвет:\r\ndet A = -1\r\n");
+    EXPECT_EQ(
+        report,
+        "Определитель A методом Гаусса:\r\n\r\nМатрица A:\r\n   0   2\r\n 1/2   3\r\n\r\nПрямой "
+        "ход: ниже ведущих элементов получаем нули.\r\n\r\nШаг 1. Столбец 1, ведущий элемент "
+        "1/2 в строке 2.\r\nМеняем местами строки 1 и 2: определитель меняет знак.\r\n 1/2 "
+        "  3\r\n   0   2\r\n\r\nШаг 2. Столбец 2, ведущий элемент 2 в строке 2; ниже него уже "
+        "нули.\r\n\r\nОпределитель треугольной матрицы равен произведению элементов её "
+        "главной диагонали: 1/2 * 2 = 1.\r\nПерестановок строк: 1, число нечётное: знак "
+        "меняется, det A = -1.\r\n\r\nОтвет:\r\ndet A = -1\r\n");
     const Fraction big(Integer("123456789012345678"));
     EXPECT_EQ(InverseReport({{big, 0}, {0, 1}}, report), ReportEnd::Written);
     EXPECT_EQ(Answer(report),
-              " 8.1000000729E-18                0 (приближённо)\r\n                0                1\r\n");
+              " 8.1000000729E-18                0 (приближённо)\r\n                0               "
+              " 1\r\n");
     EXPECT_NE(report.find("Делим строку 1 на 1.23456789012346E17. (приближённо)\r\n"),
               std::string::npos);
     const Fraction longest = boost::multiprecision::pow(Integer(10), 9999);
