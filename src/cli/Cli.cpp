@@ -28,12 +28,21 @@ enum class Argument { Text, File, SmallBox };
 
 using Inputs = std::vector<std::u16string>;
 
+// What the options before a command's own arguments chose.
+struct Options {
+    SolveMethod method = kMethods.front().id;
+    bool exact = false;  // «Точные дроби»
+};
+
+// The option a command takes before its own arguments.
+enum class Option { None, Method, Exact };
+
 struct Command {
     const char* name;
     std::string synopsis;  // the arguments and what the command shows, in UTF-8
     std::vector<Argument> arguments;
-    std::function<PageAnswer(const Inputs&, SolveMethod)> answer;
-    bool takesMethod = false;  // "--method NAME" may come first
+    std::function<PageAnswer(const Inputs&, Options)> answer;
+    Option option = Option::None;  // "--method NAME" or "--exact" may come first
 };
 
 // The program's own texts are Windows-1251 bytes; the terminal gets UTF-8.
@@ -55,13 +64,13 @@ std::string SolveSynopsis() {
     return "[--method " + names + "] " + Say("ФАЙЛ — решение системы уравнений: ") + methods;
 }
 
-PageAnswer Matrix(MatrixOperation operation, const Inputs& inputs, size_t bIndex = 0,
-                  size_t exponentIndex = 0, size_t factorIndex = 0) {
+PageAnswer Matrix(MatrixOperation operation, const Inputs& inputs, Options options,
+                  size_t bIndex = 0, size_t exponentIndex = 0, size_t factorIndex = 0) {
     const auto box = [&](size_t index) {
         return index == 0 ? std::u16string_view() : std::u16string_view(inputs[index]);
     };
-    return MatrixPageAnswer(operation,
-                            {inputs[0], box(bIndex), box(exponentIndex), box(factorIndex)});
+    return MatrixPageAnswer(
+        operation, {inputs[0], box(bIndex), box(exponentIndex), box(factorIndex), options.exact});
 }
 
 const std::vector<Command>& Commands() {
@@ -71,40 +80,57 @@ const std::vector<Command>& Commands() {
         {"expr",
          Say("ТЕКСТ — значение выражения (страница \"Примеры\")"),
          {A::Text},
-         [](const Inputs& in, SolveMethod) { return ExpressionPageAnswer(in[0]); }},
+         [](const Inputs& in, Options) { return ExpressionPageAnswer(in[0]); }},
         {"det",
-         Say("ФАЙЛ — \"Определитель A\""),
+         Say("[--exact] ФАЙЛ — \"Определитель A\""),
          {A::File},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::Determinant, in); }},
+         [](const Inputs& in, Options o) { return Matrix(M::Determinant, in, o); },
+         Option::Exact},
         {"add",
-         Say("ФАЙЛ_A ФАЙЛ_B — \"A+B\""),
+         Say("[--exact] ФАЙЛ_A ФАЙЛ_B — \"A+B\""),
          {A::File, A::File},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::Sum, in, 1); }},
+         [](const Inputs& in, Options o) { return Matrix(M::Sum, in, o, 1); },
+         Option::Exact},
         {"sub",
-         Say("ФАЙЛ_A ФАЙЛ_B — \"A-B\""),
+         Say("[--exact] ФАЙЛ_A ФАЙЛ_B — \"A-B\""),
          {A::File, A::File},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::Difference, in, 1); }},
+         [](const Inputs& in, Options o) { return Matrix(M::Difference, in, o, 1); },
+         Option::Exact},
         {"mul",
-         Say("ФАЙЛ_A ФАЙЛ_B — \"A*B\""),
+         Say("[--exact] ФАЙЛ_A ФАЙЛ_B — \"A*B\""),
          {A::File, A::File},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::Product, in, 1); }},
+         [](const Inputs& in, Options o) { return Matrix(M::Product, in, o, 1); },
+         Option::Exact},
         {"pow",
-         Say("ФАЙЛ_A ПОКАЗАТЕЛЬ — \"A^\" (показатель: не более 2 символов)"),
+         Say("[--exact] ФАЙЛ_A ПОКАЗАТЕЛЬ — \"A^\" (показатель: не более 2 символов)"),
          {A::File, A::SmallBox},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::Power, in, 0, 1); }},
+         [](const Inputs& in, Options o) { return Matrix(M::Power, in, o, 0, 1); },
+         Option::Exact},
         {"scale",
-         Say("ФАЙЛ_A МНОЖИТЕЛЬ — \"A*\" (множитель: не более 2 символов)"),
+         Say("[--exact] ФАЙЛ_A МНОЖИТЕЛЬ — \"A*\" (множитель: не более 2 символов)"),
          {A::File, A::SmallBox},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::ByNumber, in, 0, 0, 1); }},
+         [](const Inputs& in, Options o) { return Matrix(M::ByNumber, in, o, 0, 0, 1); },
+         Option::Exact},
         {"transpose",
-         Say("ФАЙЛ_A — \"Транспонировать A\""),
+         Say("[--exact] ФАЙЛ_A — \"Транспонировать A\""),
          {A::File},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::Transpose, in); }},
+         [](const Inputs& in, Options o) { return Matrix(M::Transpose, in, o); },
+         Option::Exact},
+        {"inverse",
+         Say("[--exact] ФАЙЛ_A — \"Обратная A\", всегда точно"),
+         {A::File},
+         [](const Inputs& in, Options o) { return Matrix(M::Inverse, in, o); },
+         Option::Exact},
+        {"rank",
+         Say("[--exact] ФАЙЛ_A — \"Ранг A\", всегда точно"),
+         {A::File},
+         [](const Inputs& in, Options o) { return Matrix(M::Rank, in, o); },
+         Option::Exact},
         {"solve",
          SolveSynopsis(),
          {A::File},
-         [](const Inputs& in, SolveMethod method) { return EquationsPageAnswer(in[0], method); },
-         true},
+         [](const Inputs& in, Options o) { return EquationsPageAnswer(in[0], o.method); },
+         Option::Method},
     };
     return commands;
 }
@@ -118,7 +144,9 @@ void PrintHelp(std::ostream& out) {
         out << "  " << command.name << ' ' << command.synopsis << '\n';
     }
     out << Say(
-        "\nФАЙЛ \"-\" — стандартный ввод: текст в UTF-8, UTF-16 с меткой BOM или Windows-1251, не "
+        "\n--exact — флажок \"Точные дроби\": точные числа, дроби вида 1/2; det выводит отчёт с "
+        "ходом\nрешения.\n"
+        "ФАЙЛ \"-\" — стандартный ввод: текст в UTF-8, UTF-16 с меткой BOM или Windows-1251, не "
         "больше 1 МБ.\nСтроки матрицы и уравнения разделяются переводом строки (LF, CR или CR LF); "
         "один перевод\nстроки в самом конце файла не считается.\n"
         "Код возврата: 0 — напечатан результат, 1 — напечатано сообщение об ошибке во входных "
@@ -183,15 +211,19 @@ int RunCommand(const std::vector<std::string>& arguments, std::istream& in, std:
     if (command == commands.end()) {
         return UsageError(err, Say("Неизвестная команда: ") + arguments[0]);
     }
-    SolveMethod method = kMethods.front().id;
+    Options options;
     size_t first = 1;  // the first of the command's own arguments
-    if (command->takesMethod && arguments.size() > 2 && arguments[1] == "--method") {
+    if (command->option == Option::Method && arguments.size() > 2 && arguments[1] == "--method") {
         const auto named = std::ranges::find(kMethods, arguments[2], &MethodRow::name);
         if (named == kMethods.end()) {
             return UsageError(err, Say("Неизвестный метод: ") + arguments[2]);
         }
-        method = named->id;
+        options.method = named->id;
         first = 3;
+    }
+    if (command->option == Option::Exact && arguments.size() > 1 && arguments[1] == "--exact") {
+        options.exact = true;
+        first = 2;
     }
     if (arguments.size() - first != command->arguments.size()) {
         return UsageError(err, Say("Неверное число аргументов команды: ") + command->name);
@@ -226,7 +258,7 @@ int RunCommand(const std::vector<std::string>& arguments, std::istream& in, std:
             }
         }
     }
-    const PageAnswer answer = command->answer(inputs, method);
+    const PageAnswer answer = command->answer(inputs, options);
     PrintAnswer(out, answer);
     return answer.isMessage ? kMessage : kPrinted;
 }

@@ -5,12 +5,12 @@
 #include "uSLU.h"
 
 const std::array<MethodRow, 3> kMethods = {{
-    {SolveMethod::Cramer, u"Методом Крамера", "cramer", SolveByCramer},
-    {SolveMethod::Gauss, u"Методом Гаусса", "gauss", SolveByGauss},
-    {SolveMethod::Matrix, u"Матричным методом", "matrix", SolveByMatrixMethod},
+    {SolveMethod::Cramer, u"Методом Крамера", "cramer", CheckSystem, SolveByCramer},
+    {SolveMethod::Gauss, u"Методом Гаусса", "gauss", CheckExactSystem, SolveByGauss},
+    {SolveMethod::Matrix, u"Матричным методом", "matrix", CheckExactSystem, SolveByMatrixMethod},
 }};
 
 PageAnswer EquationsPageAnswer(std::u16string_view input, SolveMethod method) {
-    return OneBoxAnswer(input, CheckSystem,
-                        std::ranges::find(kMethods, method, &MethodRow::id)->solve);
+    const MethodRow& row = *std::ranges::find(kMethods, method, &MethodRow::id);
+    return OneBoxAnswer(input, row.check, row.solve);
 }

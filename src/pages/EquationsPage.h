@@ -15,6 +15,7 @@ struct MethodRow {
     SolveMethod id;
     std::u16string_view caption;  // its radio button's text
     std::string_view name;        // its name after "--method" on the command line
+    PageCheck check;              // the exact methods take typed fractions too
     PageCalculation solve;
 };
 extern const std::array<MethodRow, 3> kMethods;

@@ -33,6 +33,10 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
         // Two characters fit the factor box, whatever their bytes.
         {{"scale", square, Utf8(u8"жж")}, "", " 0 0\n 0 0\n", 0},
         {{"transpose", "-"}, "1 2 3\n", " 1\n 2\n 3\n", 0},
+        {{"transpose", "--exact", "-"}, "1/2 -4/6\n", "  1/2\n -2/3\n", 0},
+        {{"inverse", square}, "", Utf8(u8"\nОтвет:\n  -2    1\n 3/2 -1/2\n"), 0},
+        {{"rank", "-"}, "1/2", Utf8(u8"Недопустимый символ: /\n"), 1},
+        {{"rank", "--exact", "-"}, "1/2 1\n1 2", Utf8(u8"\nОтвет:\nrank A = 1\n"), 0},
         {{"solve", "-"}, "x=1\n\n", Utf8(u8"Нету знака \"=\"\n"), 1},
         {{"solve", "--method", "gauss", "-"},
          "x+y=1\nx+y=2\n",
@@ -43,7 +47,9 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
              u8"1\n"
              u8" 0 0 | 1\n\nШаг 2. Столбец y: в строке 2 и ниже только нули, ведущего элемента нет."
              u8"\n\nСтрока 2 означает равенство 0 = 1, которое неверно: система несовместна.\n\n"
-             u8"Ответ:\nНе имеет решения\n"),
+             u8"Ранг матрицы системы: rank A = 1.\nРанг расширенной матрицы: rank (A|B) = 2.\n"
+             u8"Число неизвестных: n = 2.\nПо теореме Кронекера — Капелли система несовместна "
+             u8"(rank A < rank (A|B)): решений нет.\n\nОтвет:\nНе имеет решения\n"),
          0},
         {{"solve", "--method", "matrix", "-"},
          "2x=1",
@@ -90,6 +96,8 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
             EXPECT_EQ(out.str(), "");
             EXPECT_NE(err.str().find(shown), std::string::npos) << err.str();
             EXPECT_NE(err.str().find("nerolith-cli --help"), std::string::npos) << err.str();
+        } else if (shown.starts_with('\n')) {  // the end of a report
+            EXPECT_TRUE(out.str().ends_with(shown)) << out.str();
         } else {
             EXPECT_EQ(out.str(), shown);
             EXPECT_EQ(err.str(), "");
@@ -114,7 +122,7 @@ TEST(Cli, HelpNamesTheCommands) {
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunCli({"--help"}, in, out, err), 0);
-    EXPECT_NE(out.str().find(Utf8(u8"\n  transpose ФАЙЛ_A — \"Транспонировать A\"\n")),
+    EXPECT_NE(out.str().find(Utf8(u8"\n  transpose [--exact] ФАЙЛ_A — \"Транспонировать A\"\n")),
               std::string::npos);
     EXPECT_NE(out.str().find(Utf8(u8"\n  solve [--method cramer|gauss|matrix] ФАЙЛ — ")),
               std::string::npos);
