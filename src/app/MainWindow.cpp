@@ -50,13 +50,13 @@ constexpr std::array<ChildRow, 6> kChildren = {{
     PageButton(0, 12),
     PageButton(1, 52),
     PageButton(2, 92),
-    {WC_TABCONTROLW, nullptr, WS_CHILD | WS_VISIBLE, {125, 12, 444, 329}, 0, kWide | kTall},
-    {L"BUTTON", nullptr, kFrameStyle, {120, 0, 453, 344}, 0, kWide | kTall},
-    {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 344}, 0, kTall},
+    {WC_TABCONTROLW, nullptr, WS_CHILD | WS_VISIBLE, {125, 12, 444, 362}, 0, kWide | kTall},
+    {L"BUTTON", nullptr, kFrameStyle, {120, 0, 453, 377}, 0, kWide | kTall},
+    {L"BUTTON", nullptr, kFrameStyle, {8, 0, 105, 377}, 0, kTall},
 }};
 
 // The window's place at start and its smallest size, at 96 DPI.
-constexpr Box kWindowAt96{155, 146, 588, 405};
+constexpr Box kWindowAt96{155, 146, 588, 438};
 
 // Font heights in pixels at 96 DPI. The edit boxes' text is a little taller than the dialog
 // text, as a monospaced face looks smaller at the same height.
@@ -195,10 +195,14 @@ void LayOut(HWND window, UINT dpi) {
     RECT area{};
     GetClientRect(Shell.tabControl, &area);
     TabCtrl_AdjustRect(Shell.tabControl, FALSE, &area);
+    // A page shorter than the tallest has the difference as room of its own.
+    const LONG tallest = std::ranges::max(Shell.pageHeights);
     for (size_t i = 0; i < kPageCount; ++i) {
         MoveWindow(Shell.pages[i], area.left, area.top, area.right - area.left,
                    area.bottom - area.top, TRUE);
-        LayOutPage(i, dpi, extra);
+        const int shorter = MulDiv(tallest - Shell.pageHeights[i], static_cast<int>(dpi),
+                                   static_cast<int>(Shell.templateDpi));
+        LayOutPage(i, dpi, {extra.cx, extra.cy + shorter});
     }
     PlaceProgressBar();
 }

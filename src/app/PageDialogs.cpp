@@ -33,7 +33,7 @@ struct MatrixButton {
     MatrixOperation operation;
 };
 
-constexpr std::array<MatrixButton, 7> kMatrixButtons = {{
+constexpr std::array<MatrixButton, 9> kMatrixButtons = {{
     {IDC_MATRIX_DETERMINANT, MatrixOperation::Determinant},
     {IDC_MATRIX_SUM, MatrixOperation::Sum},
     {IDC_MATRIX_POWER, MatrixOperation::Power},
@@ -41,6 +41,8 @@ constexpr std::array<MatrixButton, 7> kMatrixButtons = {{
     {IDC_MATRIX_BY_NUMBER, MatrixOperation::ByNumber},
     {IDC_MATRIX_PRODUCT, MatrixOperation::Product},
     {IDC_MATRIX_TRANSPOSE, MatrixOperation::Transpose},
+    {IDC_MATRIX_INVERSE, MatrixOperation::Inverse},
+    {IDC_MATRIX_RANK, MatrixOperation::Rank},
 }};
 
 // The method of the page's checked radio button; Cramer's on a page with none.
@@ -72,12 +74,16 @@ void OnPageCommand(HWND page, int id, HWND, UINT code) {
     if (button == kMatrixButtons.end()) {
         return;
     }
+    // "Точные дроби" as it is at the press.
     StartPageWork(
         page, id,
         [operation = button->operation, a = ReadBoxText(page, IDC_MATRIX_A),
          b = ReadBoxText(page, IDC_MATRIX_B), exponent = ReadBoxText(page, IDC_MATRIX_EXPONENT),
-         factor = ReadBoxText(page, IDC_MATRIX_FACTOR)] {
-            return MatrixPageAnswer(operation, {a, b, exponent, factor});
+         factor = ReadBoxText(page, IDC_MATRIX_FACTOR),
+         exact = IsDlgButtonChecked(page, IDC_MATRIX_EXACT) == BST_CHECKED] {
+            return MatrixPageAnswer(
+                operation,
+                {.a = a, .b = b, .exponent = exponent, .factor = factor, .exact = exact});
         });
 }
 
@@ -121,6 +127,9 @@ BOOL OnPageInit(HWND page, HWND, LPARAM row) {
          control = GetWindow(control, GW_HWNDNEXT)) {
         plan.emplace_back(control, RectInPage(control));
     }
+    RECT client{};
+    GetClientRect(page, &client);
+    Shell.pageHeights[static_cast<size_t>(row)] = client.bottom;
     SetPageFonts(page);
     for (const int box : kTwoDigitBoxes) {
         SendDlgItemMessageW(page, box, EM_LIMITTEXT, 2, 0);

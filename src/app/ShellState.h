@@ -48,6 +48,7 @@ struct ShellState {
     HWND tabControl = nullptr;
     std::array<HWND, kPageCount> pages{};
     std::array<PagePlan, kPageCount> pagePlans;
+    std::array<LONG, kPageCount> pageHeights{};  // as the templates give them, at templateDpi
     std::array<HWND, kPageCount> focusInPage{};  // where the focus was when each page was left
     size_t currentPage = 0;
     std::array<int, kPageCount> inputBox{};  // the box a file opens into, on each page
