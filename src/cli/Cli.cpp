@@ -26,12 +26,21 @@ enum class Argument { Text, File, SmallBox };
 
 using Inputs = std::vector<std::u16string>;
 
+// What the options before a command's own arguments chose.
+struct Options {
+    SolveMethod method = SolveMethod::Cramer;
+    bool exact = false;  // «Точные дроби»
+};
+
+// The option a command takes before its own arguments.
+enum class Option { None, Method, Exact };
+
 struct Command {
     const char* name;
     const char* synopsis;  // the arguments and what the command shows
     std::vector<Argument> arguments;
-    std::function<PageAnswer(const Inputs&, SolveMethod)> answer;
-    bool takesMethod = false;  // "--method NAME" may come first
+    std::function<PageAnswer(const Inputs&, Options)> answer;
+    Option option = Option::None;  // "--method NAME" or "--exact" may come first
 };
 
 // The equations page's methods by their names after --method.
@@ -39,13 +48,13 @@ constexpr std::pair<std::string_view, SolveMethod> kMethods[] = {{"cramer", Solv
                                                                  {"gauss", SolveMethod::Gauss},
                                                                  {"matrix", SolveMethod::Matrix}};
 
-PageAnswer Matrix(MatrixOperation operation, const Inputs& inputs, size_t bIndex = 0,
-                  size_t exponentIndex = 0, size_t factorIndex = 0) {
+PageAnswer Matrix(MatrixOperation operation, const Inputs& inputs, Options options,
+                  size_t bIndex = 0, size_t exponentIndex = 0, size_t factorIndex = 0) {
     const auto box = [&](size_t index) {
         return index == 0 ? std::u16string_view() : std::u16string_view(inputs[index]);
     };
-    return MatrixPageAnswer(operation,
-                            {inputs[0], box(bIndex), box(exponentIndex), box(factorIndex)});
+    return MatrixPageAnswer(
+        operation, {inputs[0], box(bIndex), box(exponentIndex), box(factorIndex), options.exact});
 }
 
 const std::vector<Command>& Commands() {
@@ -55,41 +64,58 @@ const std::vector<Command>& Commands() {
         {"expr",
          "ТЕКСТ — значение выражения (страница \"Примеры\")",
          {A::Text},
-         [](const Inputs& in, SolveMethod) { return ExpressionPageAnswer(in[0]); }},
+         [](const Inputs& in, Options) { return ExpressionPageAnswer(in[0]); }},
         {"det",
-         "ФАЙЛ — \"Определитель A\"",
+         "[--exact] ФАЙЛ — \"Определитель A\"",
          {A::File},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::Determinant, in); }},
+         [](const Inputs& in, Options o) { return Matrix(M::Determinant, in, o); },
+         Option::Exact},
         {"add",
-         "ФАЙЛ_A ФАЙЛ_B — \"A+B\"",
+         "[--exact] ФАЙЛ_A ФАЙЛ_B — \"A+B\"",
          {A::File, A::File},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::Sum, in, 1); }},
+         [](const Inputs& in, Options o) { return Matrix(M::Sum, in, o, 1); },
+         Option::Exact},
         {"sub",
-         "ФАЙЛ_A ФАЙЛ_B — \"A-B\"",
+         "[--exact] ФАЙЛ_A ФАЙЛ_B — \"A-B\"",
          {A::File, A::File},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::Difference, in, 1); }},
+         [](const Inputs& in, Options o) { return Matrix(M::Difference, in, o, 1); },
+         Option::Exact},
         {"mul",
-         "ФАЙЛ_A ФАЙЛ_B — \"A*B\"",
+         "[--exact] ФАЙЛ_A ФАЙЛ_B — \"A*B\"",
          {A::File, A::File},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::Product, in, 1); }},
+         [](const Inputs& in, Options o) { return Matrix(M::Product, in, o, 1); },
+         Option::Exact},
         {"pow",
-         "ФАЙЛ_A ПОКАЗАТЕЛЬ — \"A^\" (показатель: не более 2 символов)",
+         "[--exact] ФАЙЛ_A ПОКАЗАТЕЛЬ — \"A^\" (показатель: не более 2 символов)",
          {A::File, A::SmallBox},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::Power, in, 0, 1); }},
+         [](const Inputs& in, Options o) { return Matrix(M::Power, in, o, 0, 1); },
+         Option::Exact},
         {"scale",
-         "ФАЙЛ_A МНОЖИТЕЛЬ — \"A*\" (множитель: не более 2 символов)",
+         "[--exact] ФАЙЛ_A МНОЖИТЕЛЬ — \"A*\" (множитель: не более 2 символов)",
          {A::File, A::SmallBox},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::ByNumber, in, 0, 0, 1); }},
+         [](const Inputs& in, Options o) { return Matrix(M::ByNumber, in, o, 0, 0, 1); },
+         Option::Exact},
         {"transpose",
-         "ФАЙЛ_A — \"Транспонировать A\"",
+         "[--exact] ФАЙЛ_A — \"Транспонировать A\"",
          {A::File},
-         [](const Inputs& in, SolveMethod) { return Matrix(M::Transpose, in); }},
+         [](const Inputs& in, Options o) { return Matrix(M::Transpose, in, o); },
+         Option::Exact},
+        {"inverse",
+         "[--exact] ФАЙЛ_A — \"Обратная A\", всегда точно",
+         {A::File},
+         [](const Inputs& in, Options o) { return Matrix(M::Inverse, in, o); },
+         Option::Exact},
+        {"rank",
+         "[--exact] ФАЙЛ_A — \"Ранг A\", всегда точно",
+         {A::File},
+         [](const Inputs& in, Options o) { return Matrix(M::Rank, in, o); },
+         Option::Exact},
         {"solve",
          "[--method cramer|gauss|matrix] ФАЙЛ — решение системы уравнений методом Крамера "
          "(по умолчанию), методом Гаусса или матричным методом",
          {A::File},
-         [](const Inputs& in, SolveMethod method) { return EquationsPageAnswer(in[0], method); },
-         true},
+         [](const Inputs& in, Options o) { return EquationsPageAnswer(in[0], o.method); },
+         Option::Method},
     };
     return commands;
 }
@@ -105,7 +131,8 @@ void PrintHelp(std::ostream& out) {
         out << "  " << command.name << ' ' << Say(command.synopsis) << '\n';
     }
     out << Say(
-        "\nФАЙЛ \"-\" — стандартный ввод: текст в UTF-8, UTF-16 с меткой BOM или Windows-1251, не "
+        "\n--exact — флажок \"Точные дроби\": точные числа, дроби вида 1/2, отчёты определителя.\n"
+        "ФАЙЛ \"-\" — стандартный ввод: текст в UTF-8, UTF-16 с меткой BOM или Windows-1251, не "
         "больше 1 МБ.\nСтроки матрицы и уравнения разделяются переводом строки (LF, CR или CR LF); "
         "один перевод\nстроки в самом конце файла не считается.\n"
         "Код возврата: 0 — напечатан результат, 1 — напечатано сообщение об ошибке во входных "
@@ -168,16 +195,20 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     if (command == commands.end()) {
         return UsageError(err, Say("Неизвестная команда: ") + arguments[0]);
     }
-    SolveMethod method = SolveMethod::Cramer;
+    Options options;
     size_t first = 1;  // the first of the command's own arguments
-    if (command->takesMethod && arguments.size() > 2 && arguments[1] == "--method") {
+    if (command->option == Option::Method && arguments.size() > 2 && arguments[1] == "--method") {
         const auto named = std::find_if(std::begin(kMethods), std::end(kMethods),
                                         [&](const auto& m) { return arguments[2] == m.first; });
         if (named == std::end(kMethods)) {
             return UsageError(err, Say("Неизвестный метод: ") + arguments[2]);
         }
-        method = named->second;
+        options.method = named->second;
         first = 3;
+    }
+    if (command->option == Option::Exact && arguments.size() > 1 && arguments[1] == "--exact") {
+        options.exact = true;
+        first = 2;
     }
     if (arguments.size() - first != command->arguments.size()) {
         return UsageError(err, Say("Неверное число аргументов команды: ") + command->name);
@@ -212,7 +243,7 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
             }
         }
     }
-    const PageAnswer answer = command->answer(inputs, method);
+    const PageAnswer answer = command->answer(inputs, options);
     PrintAnswer(out, answer);
     return answer.isMessage ? kMessage : kPrinted;
 }

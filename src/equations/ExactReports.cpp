@@ -2,9 +2,12 @@
 // step-by-step reports and the general solution.
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "Calculation.h"
+#include "EliminationSteps.h"
 #include "ExactSystem.h"
+#include "ExactText.h"
 #include "uSLU.h"
 
 namespace {
@@ -12,63 +15,8 @@ namespace {
 // Steps, and the inverse, are shown up to this many equations and unknowns.
 constexpr size_t kLargestShown = 10;
 
-std::string Line(const std::string& text, bool approximate) {
-    return text + (approximate ? " (приближённо)" : "") + "\r\n";
-}
-
 std::string Count(size_t n) {
     return std::to_string(n);
-}
-
-// A matrix's lines in MatrixToText's layout; the columns from `bar` on stand after " |". A line
-// that holds a rounded number is marked.
-struct MatrixLines {
-    std::vector<std::string> lines;
-    std::vector<bool> approximate;
-};
-
-MatrixLines LayOut(const FractionMatrix& m, size_t bar) {
-    std::vector<std::vector<std::string>> left(m.size());
-    std::vector<std::vector<std::string>> right(m.size());
-    MatrixLines laid{{}, std::vector<bool>(m.size(), false)};
-    for (size_t i = 0; i < m.size(); ++i) {
-        for (size_t j = 0; j < m[i].size(); ++j) {
-            bool approximate = false;
-            (j < bar ? left : right)[i].push_back(FractionText(m[i][j], approximate));
-            laid.approximate[i] = laid.approximate[i] || approximate;
-        }
-    }
-    laid.lines = AlignedRows(left);
-    if (bar < m.front().size()) {
-        const std::vector<std::string> rightLines = AlignedRows(right);
-        for (size_t i = 0; i < m.size(); ++i) {
-            laid.lines[i] += " |" + rightLines[i];
-        }
-    }
-    return laid;
-}
-
-// The lines one under another.
-std::string Plain(const FractionMatrix& m, size_t bar) {
-    const MatrixLines laid = LayOut(m, bar);
-    std::string text;
-    for (size_t i = 0; i < laid.lines.size(); ++i) {
-        text += Line(laid.lines[i], laid.approximate[i]);
-    }
-    return text;
-}
-
-// "label( first line", the later lines under it, the last closed with " )", then an empty line.
-std::string Bracketed(const std::string& label, const FractionMatrix& m) {
-    const MatrixLines laid = LayOut(m, m.front().size());
-    std::string text;
-    for (size_t i = 0; i < laid.lines.size(); ++i) {
-        const bool last = i + 1 == laid.lines.size();
-        text += Line(
-            (i == 0 ? label : std::string(label.size(), ' ')) + laid.lines[i] + (last ? " )" : ""),
-            laid.approximate[i]);
-    }
-    return text + "\r\n";
 }
 
 FractionMatrix Column(const FractionMatrix& m, size_t column) {
@@ -79,79 +27,12 @@ FractionMatrix Column(const FractionMatrix& m, size_t column) {
     return c;
 }
 
-// Row `target` minus `factor` times row `source`, in words; rows count from 1.
-std::string RowOperation(size_t target, size_t source, const Fraction& factor) {
-    bool approximate = false;
-    const std::string times =
-        abs(factor) == 1 ? "" : ", умноженную на " + FractionText(abs(factor), approximate);
-    return Line((factor > 0 ? "Из строки " + Count(target + 1) + " вычитаем строку "
-                            : "К строке " + Count(target + 1) + " прибавляем строку ") +
-                    Count(source + 1) + times + ".",
-                approximate);
-}
-
-// Row `target` -= factor * row `source`, from column `from` on.
-void SubtractRow(FractionMatrix& m, size_t target, size_t source, const Fraction& factor,
-                 size_t from) {
-    for (size_t j = from; j < m[target].size(); ++j) {
-        m[target][j] -= factor * m[source][j];
-    }
-}
-
 std::string NameList(const ArrayOfString& names, const std::vector<size_t>& columns) {
     std::string list;
     for (const size_t column : columns) {
         list += (list.empty() ? "" : ", ") + names[column];
     }
     return list;
-}
-
-// Each entry of the row divided by the pivot.
-void DivideRow(std::vector<Fraction>& row, const Fraction& pivot) {
-    for (Fraction& x : row) {
-        x /= pivot;
-    }
-}
-
-// Forward elimination column by column: the first row at or below the current one with a
-// non-zero entry is the pivot; the pivots' columns go into the form.
-void ForwardSteps(FractionMatrix& m, const ArrayOfString& names, std::string& report, size_t& step,
-                  EchelonForm& form) {
-    report += "\r\nПрямой ход: ниже ведущих элементов получаем нули.\r\n";
-    for (size_t column = 0; column < names.size() && form.pivotColumns.size() < m.size();
-         ++column) {
-        NoteProgress(column, names.size());
-        const size_t rank = form.pivotColumns.size();
-        const std::string head = "\r\nШаг " + Count(++step) + ". Столбец " + names[column];
-        const auto pivotRow = std::find_if(m.begin() + static_cast<std::ptrdiff_t>(rank), m.end(),
-                                           [column](const auto& row) { return row[column] != 0; });
-        if (pivotRow == m.end()) {
-            report += head + ": в строке " + Count(rank + 1) +
-                      " и ниже только нули, ведущего элемента нет.\r\n";
-            continue;
-        }
-        const auto found = static_cast<size_t>(pivotRow - m.begin());
-        bool approximate = false;
-        const std::string pivotText = FractionText((*pivotRow)[column], approximate);
-        std::string operations;
-        if (found != rank) {
-            operations +=
-                "Меняем местами строки " + Count(rank + 1) + " и " + Count(found + 1) + ".\r\n";
-            std::swap(*pivotRow, m[rank]);
-        }
-        for (size_t i = rank + 1; i < m.size(); ++i) {
-            if (m[i][column] != 0) {
-                const Fraction factor = m[i][column] / m[rank][column];
-                operations += RowOperation(i, rank, factor);
-                SubtractRow(m, i, rank, factor, column);
-            }
-        }
-        report += Line(head + ", ведущий элемент " + pivotText + " в строке " + Count(found + 1) +
-                           (operations.empty() ? "; ниже него уже нули." : "."),
-                       approximate) +
-                  operations + (operations.empty() ? "" : Plain(m, names.size()));
-        form.pivotColumns.push_back(column);
-    }
 }
 
 // The rows below the last pivot, all of whose coefficients are 0: true when each means 0 = 0,
@@ -179,125 +60,57 @@ bool DropZeroRows(FractionMatrix& m, size_t rank, std::string& report) {
     return true;
 }
 
-// Back substitution from the last pivot up: each pivot row divided by its pivot, then taken
-// from the rows above.
-void BackSteps(FractionMatrix& m, const ArrayOfString& names, std::string& report, size_t& step,
-               const std::vector<size_t>& pivotColumns) {
-    std::string back;
-    for (size_t i = m.size(); i-- > 0;) {
-        const size_t column = pivotColumns[i];
-        std::string operations;
-        if (m[i][column] != 1) {
-            bool approximate = false;
-            operations += Line("Делим строку " + Count(i + 1) + " на " +
-                                   FractionText(m[i][column], approximate) + ".",
-                               approximate);
-            DivideRow(m[i], Fraction(m[i][column]));
-        }
-        for (size_t k = 0; k < i; ++k) {
-            if (m[k][column] != 0) {
-                const Fraction factor = m[k][column];
-                operations += RowOperation(k, i, factor);
-                SubtractRow(m, k, i, factor, column);
-            }
-        }
-        if (!operations.empty()) {
-            back += "\r\nШаг " + Count(++step) + ". Столбец " + names[column] + ", строка " +
-                    Count(i + 1) + ".\r\n" + operations + Plain(m, names.size());
-        }
-    }
-    if (!back.empty()) {
-        report +=
-            "\r\nОбратный ход: ведущие элементы делаем равными 1, выше них получаем нули.\r\n" +
-            back;
-    }
-}
-
-// Gauss's method step by step on the augmented matrix. Fills the echelon form; false when the
-// system has no solution.
-bool GaussSteps(FractionMatrix m, const ArrayOfString& names, std::string& report,
-                EchelonForm& form) {
+// Gauss's method step by step on the augmented matrix: the echelon form when the system has a
+// solution, and the ranks the forward steps found.
+SystemRanks GaussSteps(FractionMatrix m, const ArrayOfString& names, std::string& report,
+                       EchelonForm& form) {
     std::vector<size_t> all(names.size());
     for (size_t j = 0; j < all.size(); ++j) {
         all[j] = j;
     }
     report += "Расширенная матрица системы (столбцы " + NameList(names, all) +
               " и свободные члены):\r\n" + Plain(m, names.size());
-    size_t step = 0;
-    ForwardSteps(m, names, report, step, form);
-    if (!DropZeroRows(m, form.pivotColumns.size(), report)) {
-        return false;
+    Elimination e{std::move(m), names, names.size()};
+    ForwardSteps(e);
+    report += std::exchange(e.report, {});
+    const size_t rank = e.pivotColumns.size();
+    if (!DropZeroRows(e.m, rank, report)) {
+        return {rank, rank + 1};
     }
     std::vector<size_t> freeColumns;
-    std::set_difference(all.begin(), all.end(), form.pivotColumns.begin(), form.pivotColumns.end(),
+    std::set_difference(all.begin(), all.end(), e.pivotColumns.begin(), e.pivotColumns.end(),
                         std::back_inserter(freeColumns));
     if (!freeColumns.empty()) {
         report +=
             "\r\nСвободные неизвестные (без ведущего элемента): " + NameList(names, freeColumns) +
             ".\r\n";
     }
-    BackSteps(m, names, report, step, form.pivotColumns);
-    form.rows = std::move(m);
-    return true;
+    BackSteps(e);
+    report += e.report;
+    form.pivotColumns = std::move(e.pivotColumns);
+    form.rows = std::move(e.m);
+    return {rank, rank};
 }
 
-// The inverse A^(-1) of a regular system's coefficients, their determinant D and the solution
-// X = A^(-1)*B, by fraction-free Gauss-Jordan elimination of the rows scaled to whole numbers,
-// [A' | I]: each step sets every other row to (pivot * row - entry * pivot row) / the previous
-// pivot, a whole number. At the end the left half is d times I and the right half d times
-// A'^(-1), d being D' or -D' after an odd count of exchanges; A = S^(-1)*A' with S the rows'
-// factors.
-FractionMatrix Inverse(const FractionMatrix& augmented, Fraction& determinant,
-                       FractionMatrix& solution) {
-    const size_t n = augmented.size();
-    std::vector<Integer> factors;
-    WholeMatrix m = WholeRows(augmented, factors);
-    std::vector<Integer> freeTerms;
-    for (size_t i = 0; i < n; ++i) {
-        freeTerms.push_back(m[i].back());
-        m[i].pop_back();
-        m[i].resize(2 * n, Integer(0));
-        m[i][n + i] = 1;
+// The ranks and what follows from them, in the words of the Kronecker-Capelli theorem.
+std::string RanksStatement(SystemRanks ranks, size_t unknowns) {
+    std::string text = "\r\nРанг матрицы системы: rank A = " + Count(ranks.coefficients) +
+                       ".\r\nРанг расширенной матрицы: rank (A|B) = " + Count(ranks.withFreeTerms) +
+                       ".\r\nЧисло неизвестных: n = " + Count(unknowns) +
+                       ".\r\nПо теореме Кронекера — Капелли ";
+    if (ranks.withFreeTerms > ranks.coefficients) {
+        return text + "система несовместна (rank A < rank (A|B)): решений нет.\r\n";
     }
-    Integer previous = 1;
-    bool exchanged = false;
-    for (size_t column = 0; column < n; ++column) {
-        const auto pivotRow = std::find_if(m.begin() + static_cast<std::ptrdiff_t>(column), m.end(),
-                                           [column](const auto& row) { return row[column] != 0; });
-        if (pivotRow != m.begin() + static_cast<std::ptrdiff_t>(column)) {
-            std::swap(*pivotRow, m[column]);
-            exchanged = !exchanged;
-        }
-        const std::vector<Integer>& pivot = m[column];
-        for (size_t k = 0; k < n; ++k) {
-            if (k == column) {
-                continue;
-            }
-            const Integer entry = m[k][column];
-            for (size_t j = 0; j < 2 * n; ++j) {
-                m[k][j] = Integer(pivot[column] * m[k][j] - entry * pivot[j]) / previous;
-            }
-        }
-        previous = pivot[column];
+    if (ranks.coefficients == unknowns) {
+        return text +
+               "система совместна (rank A = rank (A|B)) и, так как ранг равен числу "
+               "неизвестных, имеет единственное решение.\r\n";
     }
-    Integer scale = 1;
-    for (const Integer& factor : factors) {
-        scale *= factor;
-    }
-    determinant = Fraction(exchanged ? Integer(-previous) : previous, scale);
-    // A^(-1) = A'^(-1) * S, X = A'^(-1) * S * B: S * B are the scaled free terms.
-    const Integer sign = previous < 0 ? -1 : 1;
-    FractionMatrix inverse(n);
-    solution.assign(n, {});
-    for (size_t i = 0; i < n; ++i) {
-        Integer sum = 0;
-        for (size_t j = 0; j < n; ++j) {
-            inverse[i].emplace_back(sign * m[i][n + j] * factors[j], abs(previous));
-            sum += m[i][n + j] * freeTerms[j];
-        }
-        solution[i].emplace_back(sign * sum, abs(previous));
-    }
-    return inverse;
+    return text +
+           "система совместна (rank A = rank (A|B)) и, так как ранг меньше числа "
+           "неизвестных, имеет бесконечно много решений; свободных неизвестных: n - "
+           "rank A = " +
+           Count(unknowns - ranks.coefficients) + ".\r\n";
 }
 
 }  // namespace
@@ -354,21 +167,23 @@ std::string SolveByGauss(const std::string& text, bool& isMessage) {
     }
     std::string report = "Методом Гаусса:\r\n\r\n";
     EchelonForm form;
-    bool solvable = true;
+    SystemRanks ranks;
     if (system.names.size() <= kLargestShown && system.freeTerms.size() <= kLargestShown) {
-        solvable = GaussSteps(AugmentedMatrix(system), system.names, report, form);
+        ranks = GaussSteps(AugmentedMatrix(system), system.names, report, form);
     } else {
         report += "Ход решения показывается для систем не более чем из " + Count(kLargestShown) +
                   " уравнений с " + Count(kLargestShown) + " неизвестными.\r\n";
-        const SystemRanks ranks = ExactRanks(system);
-        solvable = ranks.withFreeTerms == ranks.coefficients;
-        if (solvable && !ModularEchelonForm(AugmentedMatrix(system), system.names.size(),
-                                            ranks.coefficients, form)) {
+        ranks = ExactRanks(system);
+        if (ranks.withFreeTerms == ranks.coefficients &&
+            !ModularEchelonForm(AugmentedMatrix(system), system.names.size(), ranks.coefficients,
+                                form)) {
             return MessageText(kNumbersTooLong);
         }
     }
     isMessage = false;
-    return report + "\r\n" + AnswerBlock(solvable ? &form : nullptr, system.names);
+    const bool solvable = ranks.withFreeTerms == ranks.coefficients;
+    return report + RanksStatement(ranks, system.names.size()) + "\r\n" +
+           AnswerBlock(solvable ? &form : nullptr, system.names);
 }
 
 std::string SolveByMatrixMethod(const std::string& text, bool& isMessage) {
@@ -385,20 +200,27 @@ std::string SolveByMatrixMethod(const std::string& text, bool& isMessage) {
     Fraction determinant;
     FractionMatrix inverse;
     EchelonForm form;
+    const FractionMatrix b = Column(a, n);
     if (n <= kLargestShown) {
-        inverse = Inverse(a, determinant, form.rows);
+        for (std::vector<Fraction>& row : a) {
+            row.pop_back();
+        }
+        inverse = FractionFreeInverse(a, determinant);
+        // The form of the solution: row i is e_i, then x_i = (A^(-1)*B)_i.
         for (size_t i = 0; i < n; ++i) {
             form.pivotColumns.push_back(i);
-            std::vector<Fraction>& row = form.rows[i];
-            row.insert(row.begin(), n, Fraction(0));
+            std::vector<Fraction>& row = form.rows.emplace_back(n + 1, Fraction(0));
             row[i] = 1;
+            for (size_t j = 0; j < n; ++j) {
+                row[n] += inverse[i][j] * b[j][0];
+            }
         }
     } else if (!ModularEchelonForm(a, n, n, form, &determinant)) {
         return MessageText(kNumbersTooLong);
-    }
-    const FractionMatrix b = Column(a, n);
-    for (std::vector<Fraction>& row : a) {
-        row.pop_back();
+    } else {
+        for (std::vector<Fraction>& row : a) {
+            row.pop_back();
+        }
     }
     isMessage = false;
     bool approximate = false;

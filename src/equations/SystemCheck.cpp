@@ -1,6 +1,7 @@
 // Checking the text of a system: the characters, then each line's equation.
 #include <algorithm>
 
+#include "ExactNumbers.h"
 #include "NumberCheck.h"
 #include "SystemText.h"
 #include "uSLU.h"
@@ -10,16 +11,29 @@ namespace {
 bool IsLatinLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
-bool IsAllowed(char c) {
+// "/" only where numbers are exact, in typed fractions.
+bool IsAllowed(char c, bool fractions) {
     return c == '\n' || c == '\r' || c == ' ' || IsSign(c) || c == '.' || c == '=' || IsDigit(c) ||
-           IsLatinLetter(c);
+           IsLatinLetter(c) || (c == '/' && fractions);
 }
 
 // Finds the first character outside the allowed set.
-bool CheckCharacters(std::string_view text, std::string& message) {
+bool CheckCharacters(std::string_view text, std::string& message, bool fractions) {
     for (const char c : text) {
-        if (!IsAllowed(c)) {
+        if (!IsAllowed(c, fractions)) {
             message = InvalidCharacterMessage(c);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CheckLines(const std::string& text, std::string& message, bool fractions) {
+    if (!CheckCharacters(text, message, fractions)) {
+        return false;
+    }
+    for (const std::string& line : SplitLines(text)) {
+        if (!CheckEquation(line, message, fractions)) {
             return false;
         }
     }
@@ -60,26 +74,23 @@ std::vector<std::string_view> SplitTerms(std::string_view line, size_t equalsPos
 size_t CoefficientLength(std::string_view term) {
     size_t length = 0;
     while (length < term.size() &&
-           (IsSign(term[length]) || term[length] == '.' || IsDigit(term[length]))) {
+           (IsSign(term[length]) || term[length] == '.' || term[length] == '/' ||
+            IsDigit(term[length]))) {
         ++length;
     }
     return length;
 }
 
 bool CheckSystem(const std::string& text, std::string& message) {
-    if (!CheckCharacters(text, message)) {
-        return false;
-    }
-    for (const std::string& line : SplitLines(text)) {
-        if (!CheckEquation(line, message)) {
-            return false;
-        }
-    }
-    return true;
+    return CheckLines(text, message, false);
 }
 
-bool CheckEquation(std::string_view line, std::string& message) {
-    if (!CheckCharacters(line, message)) {
+bool CheckExactSystem(const std::string& text, std::string& message) {
+    return CheckLines(text, message, true);
+}
+
+bool CheckEquation(std::string_view line, std::string& message, bool fractions) {
+    if (!CheckCharacters(line, message, fractions)) {
         return false;
     }
     size_t equalsCount = 0;
@@ -111,14 +122,14 @@ bool CheckEquation(std::string_view line, std::string& message) {
             return false;
         }
     }
-    return CheckNumber(line.substr(equalsPosition + 1), message);
+    return CheckFraction(line.substr(equalsPosition + 1), message);
 }
 
 bool CheckTerm(std::string_view term, std::string& message) {
     const size_t coefficientLength = CoefficientLength(term);
     const std::string_view coefficient = term.substr(0, coefficientLength);
     if (!coefficient.empty() && coefficient != "+" && coefficient != "-" &&
-        !CheckNumber(coefficient, message)) {
+        !CheckFraction(coefficient, message)) {
         return false;
     }
     const std::string_view name = term.substr(coefficientLength);

@@ -64,9 +64,9 @@ FractionMatrix AugmentedMatrix(const SystemTerms& system) {
                           std::vector<Fraction>(system.names.size() + 1, Fraction(0)));
     for (size_t row = 0; row < matrix.size(); ++row) {
         for (const auto& [column, coefficient] : system.termsOfLine[row]) {
-            matrix[row][column] += DecimalFraction(coefficient);
+            matrix[row][column] += TypedFraction(coefficient);
         }
-        matrix[row].back() = DecimalFraction(system.freeTerms[row]);
+        matrix[row].back() = TypedFraction(system.freeTerms[row]);
     }
     return matrix;
 }

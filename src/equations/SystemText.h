@@ -17,10 +17,13 @@ std::vector<std::string> SplitLines(const std::string& text);
 // x and +-y, and x+=1 gives x and +=. The line must not begin with "=".
 std::vector<std::string_view> SplitTerms(std::string_view line, size_t equalsPosition);
 
-// The length of a term's coefficient part: its leading run of signs, points and digits.
+// The length of a term's coefficient part: its leading run of signs, points, digits and the "/"
+// of a typed fraction.
 size_t CoefficientLength(std::string_view term);
 
-bool CheckEquation(std::string_view line, std::string& message);
+// With fractions, "/" is allowed in typed fractions. A number is checked as exact numbers take it:
+// a "/" reaches the check only where it is allowed.
+bool CheckEquation(std::string_view line, std::string& message, bool fractions);
 bool CheckTerm(std::string_view term, std::string& message);
 
 // The coefficient of one accepted term as a number text: "1" for a bare name, the sign

@@ -41,6 +41,9 @@ inline constexpr std::string_view kSystemMessages[] = {
 
 // True when every line is a well-formed equation; otherwise false with the first fault's message.
 bool CheckSystem(const std::string& text, std::string& message);
+// The same for the exact methods: a number may also be a typed fraction ("1/2x+1/3y=1",
+// "x-y=5/6").
+bool CheckExactSystem(const std::string& text, std::string& message);
 
 // The report for a text that CheckSystem accepted, or one of the solver's one-line messages;
 // isMessage tells which.

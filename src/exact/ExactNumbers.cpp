@@ -1,6 +1,8 @@
 // The typed numbers as exact fractions, and their texts.
 #include "ExactNumbers.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "NumberCheck.h"
@@ -14,22 +16,78 @@ Integer TenToThe(int exponent) {
     return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent));
 }
 
-}  // namespace
-
-Fraction DecimalFraction(std::string_view number) {
+// The whole number that the text's digits spell; other characters are passed over.
+Integer DigitsValue(std::string_view text) {
     std::string digits;
-    int decimals = 0;
-    bool afterPoint = false;
-    for (const char c : number) {
+    for (const char c : text) {
         // No leading zero: the integer's text would read as octal.
         if (IsDigit(c) && (c != '0' || !digits.empty())) {
             digits += c;
         }
-        decimals += afterPoint && IsDigit(c) ? 1 : 0;
-        afterPoint = afterPoint || c == '.';
     }
-    const Integer magnitude(digits.empty() ? "0" : digits);
+    return Integer(digits.empty() ? "0" : digits);
+}
+
+// A decimal text's value.
+Fraction DecimalValue(std::string_view number) {
+    const size_t point = number.find('.');
+    const int decimals =
+        point == std::string_view::npos ? 0 : static_cast<int>(number.size() - point - 1);
+    const Integer magnitude = DigitsValue(number);
     return Fraction(number.starts_with('-') ? Integer(-magnitude) : magnitude, TenToThe(decimals));
+}
+
+bool Fails(ExactFault fault, std::string& message) {
+    message = kExactMessages[fault];
+    return false;
+}
+
+const Integer& DigitLimit() {
+    static const Integer limit = TenToThe(static_cast<int>(kLongestExactDigits));
+    return limit;
+}
+
+}  // namespace
+
+bool CheckFraction(std::string_view token, std::string& message) {
+    const size_t slash = token.find('/');
+    if (slash == std::string_view::npos) {
+        return CheckNumber(token, message);
+    }
+    for (const char c : token) {
+        if (!IsDigit(c) && !IsSign(c) && c != '.' && c != '/') {
+            message = InvalidCharacterMessage(c);
+            return false;
+        }
+    }
+    if (token.find('/', slash + 1) != std::string_view::npos || slash == 0 ||
+        slash + 1 == token.size() || !IsDigit(token[slash - 1]) || !IsDigit(token[slash + 1])) {
+        return Fails(kSlashFault, message);
+    }
+    if (token.find('.') != std::string_view::npos) {
+        message = kNumberMessages[kPointFault];
+        return false;
+    }
+    const std::string_view below = token.substr(slash + 1);
+    if (!CheckNumber(token.substr(0, slash), message) || !CheckNumber(below, message)) {
+        return false;
+    }
+    if (std::ranges::all_of(below, [](char c) { return c == '0'; })) {
+        return Fails(kZeroDenominator, message);
+    }
+    return true;
+}
+
+Fraction TypedFraction(std::string_view number) {
+    const size_t slash = number.find('/');
+    if (slash == std::string_view::npos) {
+        return DecimalValue(number);
+    }
+    return DecimalValue(number.substr(0, slash)) / DigitsValue(number.substr(slash + 1));
+}
+
+bool TooLong(const Fraction& value) {
+    return abs(numerator(value)) >= DigitLimit() || denominator(value) >= DigitLimit();
 }
 
 WholeMatrix WholeRows(const FractionMatrix& m, std::vector<Integer>& factors) {
@@ -48,17 +106,18 @@ WholeMatrix WholeRows(const FractionMatrix& m, std::vector<Integer>& factors) {
 }
 
 std::string FractionText(const Fraction& value, bool& approximate) {
+    static const Integer kShortLimit = TenToThe(static_cast<int>(kLongestExact));
     const Integer magnitude = abs(numerator(value));
     const Integer& below = denominator(value);
-    const std::string top = magnitude.str();
-    const std::string bottom = below.str();
     const std::string sign = value < 0 ? "-" : "";
-    if (top.size() <= kLongestExact && bottom.size() <= kLongestExact) {
-        return sign + top + (below == 1 ? "" : "/" + bottom);
+    if (magnitude < kShortLimit && below < kShortLimit) {
+        return sign + magnitude.str() + (below == 1 ? "" : "/" + below.str());
     }
     approximate = true;
-    // value * 10^shift lies in (10^15, 10^17): its whole part has 16 or 17 digits.
-    const int shift = static_cast<int>(kLongestExact + 1 + bottom.size() - top.size());
+    // log10 of the value lies within 1 of bits * log10(2), so value * 10^shift has 18 to 21
+    // digits in its whole part.
+    const auto bits = static_cast<double>(msb(magnitude)) - static_cast<double>(msb(below));
+    const int shift = 18 - static_cast<int>(std::floor(bits * 0.30102999566398120));
     const Integer digits = shift >= 0 ? Integer(magnitude * TenToThe(shift) / below)
                                       : Integer(magnitude / (below * TenToThe(-shift)));
     std::string text = digits.str();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <boost/multiprecision/cpp_int.hpp>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,8 +13,26 @@ using Fraction = boost::multiprecision::cpp_rational;
 using FractionMatrix = std::vector<std::vector<Fraction>>;
 using WholeMatrix = std::vector<std::vector<Integer>>;
 
-// An accepted number text ("-2.5", "+3", "7") as its exact value.
-Fraction DecimalFraction(std::string_view number);
+// The messages of the exact numbers, indexed by ExactFault: a typed fraction's faults, and the
+// limit of the exact operations' numbers.
+enum ExactFault : size_t { kZeroDenominator, kSlashFault, kTooLongToCompute };
+inline constexpr std::string_view kExactMessages[] = {
+    "Знаменатель дроби равен нулю", "Ошибка: \"/\"",
+    "Слишком длинные числа для точного вычисления"};
+
+// The most digits an exact operation's number may have.
+inline constexpr size_t kLongestExactDigits = 10000;
+
+// The test of a number token where numbers are exact: a number as the number test takes it, or a
+// fraction, an optional sign, digits, "/", digits (not all zeros). False with the first fault's
+// message otherwise. The token is never empty.
+bool CheckFraction(std::string_view token, std::string& message);
+
+// An accepted number text ("-2.5", "+3", "7", "-4/6") as its exact value.
+Fraction TypedFraction(std::string_view number);
+
+// Whether the numerator or the denominator has more than kLongestExactDigits digits.
+bool TooLong(const Fraction& value);
 
 // Each row multiplied by the least common denominator of its entries, which goes into factors.
 WholeMatrix WholeRows(const FractionMatrix& m, std::vector<Integer>& factors);

@@ -6,12 +6,14 @@
 
 namespace {
 
+// A "/" belongs to a number only where fractions are allowed; elsewhere the check refuses it
+// before any token is read.
 bool IsNumberCharacter(char c) {
-    return IsDigit(c) || IsSign(c) || c == '.';
+    return IsDigit(c) || IsSign(c) || c == '.' || c == '/';
 }
 
-bool IsAllowed(char c) {
-    return IsNumberCharacter(c) || c == ' ' || c == '\r' || c == '\n';
+bool IsAllowed(char c, bool fractions) {
+    return (IsNumberCharacter(c) && (c != '/' || fractions)) || c == ' ' || c == '\r' || c == '\n';
 }
 
 // Number tokens are the longest runs of number characters. LF either separates two tokens, as
@@ -68,6 +70,64 @@ bool RowsEven(std::string_view text) {
     return true;
 }
 
+// The matrix check, with typed fractions where numbers are exact.
+bool CheckNumbers(const std::string& text, std::string& message, bool fractions) {
+    std::string copy = text;
+    CompactSpaces(copy);
+    if (copy.empty()) {
+        message = kMatrixMessages[kEmptyMatrix];
+        return false;
+    }
+    const auto invalid = std::find_if_not(copy.begin(), copy.end(),
+                                          [fractions](char c) { return IsAllowed(c, fractions); });
+    if (invalid != copy.end()) {
+        message = InvalidCharacterMessage(*invalid);
+        return false;
+    }
+    // Line breaks and spaces alone hold no matrix.
+    if (std::none_of(copy.begin(), copy.end(), IsNumberCharacter)) {
+        message = kMatrixMessages[kEmptyMatrix];
+        return false;
+    }
+    bool numbersValid = true;
+    ScanTokens(
+        copy,
+        [&](std::string_view token) {
+            numbersValid = fractions ? CheckFraction(token, message) : CheckNumber(token, message);
+            return numbersValid;
+        },
+        [] {});
+    if (!numbersValid) {
+        return false;
+    }
+    if (copy.find('\r') != std::string::npos && !RowsEven(copy)) {
+        message = kMatrixMessages[kUnevenRows];
+        return false;
+    }
+    return true;
+}
+
+// The matrix of an accepted text, each token read by `read`.
+template <typename Number, typename Read>
+std::vector<std::vector<Number>> ReadMatrix(const std::string& text, Read read) {
+    const size_t rows = static_cast<size_t>(std::count(text.begin(), text.end(), '\r')) + 1;
+    const size_t columns = CountTokens(text, true) / rows;
+    std::vector<std::vector<Number>> parsed(rows, std::vector<Number>(columns));
+    size_t row = 0;
+    size_t column = 0;
+    ScanTokens(
+        text,
+        [&](std::string_view token) {
+            parsed[row][column++] = read(token);
+            return true;
+        },
+        [&] {
+            ++row;
+            column = 0;
+        });
+    return parsed;
+}
+
 }  // namespace
 
 void CompactSpaces(std::string& text) {
@@ -92,88 +152,19 @@ void CompactSpaces(std::string& text) {
 }
 
 bool CheckMatrix(const std::string& text, std::string& message) {
-    std::string copy = text;
-    CompactSpaces(copy);
-    if (copy.empty()) {
-        message = kMatrixMessages[kEmptyMatrix];
-        return false;
-    }
-    const auto invalid = std::find_if_not(copy.begin(), copy.end(), IsAllowed);
-    if (invalid != copy.end()) {
-        message = InvalidCharacterMessage(*invalid);
-        return false;
-    }
-    // Line breaks and spaces alone hold no matrix.
-    if (std::none_of(copy.begin(), copy.end(), IsNumberCharacter)) {
-        message = kMatrixMessages[kEmptyMatrix];
-        return false;
-    }
-    bool numbersValid = true;
-    ScanTokens(
-        copy,
-        [&](std::string_view token) {
-            numbersValid = CheckNumber(token, message);
-            return numbersValid;
-        },
-        [] {});
-    if (!numbersValid) {
-        return false;
-    }
-    if (copy.find('\r') != std::string::npos && !RowsEven(copy)) {
-        message = kMatrixMessages[kUnevenRows];
-        return false;
-    }
-    return true;
+    return CheckNumbers(text, message, false);
+}
+
+bool CheckExactMatrix(const std::string& text, std::string& message) {
+    return CheckNumbers(text, message, true);
 }
 
 void ParseMatrix(const std::string& text, TwoDimDynA& matrix) {
-    const size_t rows = static_cast<size_t>(std::count(text.begin(), text.end(), '\r')) + 1;
-    const size_t columns = CountTokens(text, true) / rows;
-    TwoDimDynA parsed(rows, ArrayOfExtended(columns));
-    size_t row = 0;
-    size_t column = 0;
-    ScanTokens(
-        text,
-        [&](std::string_view token) {
-            parsed[row][column++] = TextToReal(token);
-            return true;
-        },
-        [&] {
-            ++row;
-            column = 0;
-        });
-    matrix = std::move(parsed);
+    matrix = ReadMatrix<Extended>(text, TextToReal);
 }
 
-std::string PadLeft(const std::string& text, int width) {
-    const auto length = static_cast<long long>(text.size());
-    if (length > width) {
-        return text;
-    }
-    return std::string(static_cast<size_t>(width - length + 1), ' ') + text;
-}
-
-std::vector<std::string> AlignedRows(const std::vector<std::vector<std::string>>& texts) {
-    size_t firstWidth = 0;
-    size_t width = 0;
-    for (const std::vector<std::string>& row : texts) {
-        for (const std::string& element : row) {
-            width = std::max(width, element.size());
-        }
-        firstWidth = std::max(firstWidth, row.front().size());
-    }
-    std::vector<std::string> rows;
-    rows.reserve(texts.size());
-    for (const std::vector<std::string>& row : texts) {
-        std::string& written = rows.emplace_back();
-        for (size_t c = 0; c < row.size(); ++c) {
-            written += PadLeft(row[c], static_cast<int>(c == 0 ? firstWidth : width));
-            if (c > 0 && c + 1 < row.size()) {
-                written += ' ';
-            }
-        }
-    }
-    return rows;
+FractionMatrix ParseFractionMatrix(const std::string& text) {
+    return ReadMatrix<Fraction>(text, TypedFraction);
 }
 
 void MatrixToText(const TwoDimDynA& matrix, std::string& text, int indent) {

@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "ExactNumbers.h"
 #include "NumberCheck.h"
+#include "TextColumns.h"
 #include "uConvert.h"
 
 using TwoDimDynA = std::vector<std::vector<Extended>>;
@@ -23,13 +25,12 @@ inline constexpr std::string_view kMatrixMessages[] = {
 
 void CompactSpaces(std::string& text);
 bool CheckMatrix(const std::string& text, std::string& message);
+// The same where numbers are exact: a number may also be a typed fraction ("1/2", "-4/6").
+bool CheckExactMatrix(const std::string& text, std::string& message);
 void ParseMatrix(const std::string& text, TwoDimDynA& matrix);
+// The exact numbers of a text that CheckExactMatrix accepted.
+FractionMatrix ParseFractionMatrix(const std::string& text);
 void MatrixToText(const TwoDimDynA& matrix, std::string& text, int indent);
-// The rows of MatrixToText's layout for the elements' texts: each element right-aligned, the first
-// column as wide as its widest element, every other column as the widest of all, one space more
-// before each.
-std::vector<std::string> AlignedRows(const std::vector<std::vector<std::string>>& texts);
-std::string PadLeft(const std::string& text, int width);
 
 // Matrix operations.
 bool SameSize(const TwoDimDynA& a, const TwoDimDynA& b);

@@ -40,7 +40,9 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
              u8"1\n"
              u8" 0 0 | 1\n\nШаг 2. Столбец y: в строке 2 и ниже только нули, ведущего элемента нет."
              u8"\n\nСтрока 2 означает равенство 0 = 1, которое неверно: система несовместна.\n\n"
-             u8"Ответ:\nНе имеет решения\n"),
+             u8"Ранг матрицы системы: rank A = 1.\nРанг расширенной матрицы: rank (A|B) = 2.\n"
+             u8"Число неизвестных: n = 2.\nПо теореме Кронекера — Капелли система несовместна "
+             u8"(rank A < rank (A|B)): решений нет.\n\nОтвет:\nНе имеет решения\n"),
          0},
         {{"solve", "--method", "matrix", "-"},
          "2x=1",
@@ -93,7 +95,7 @@ TEST(Cli, HelpNamesTheCommands) {
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunCli({"--help"}, in, out, err), 0);
-    EXPECT_NE(out.str().find(Utf8(u8"\n  transpose ФАЙЛ_A — \"Транспонировать A\"\n")),
+    EXPECT_NE(out.str().find(Utf8(u8"\n  transpose [--exact] ФАЙЛ_A — \"Транспонировать A\"\n")),
               std::string::npos);
     EXPECT_NE(out.str().find(Utf8(u8"\n  solve [--method cramer|gauss|matrix] ФАЙЛ — ")),
               std::string::npos);

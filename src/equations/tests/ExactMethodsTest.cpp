@@ -116,7 +116,10 @@ TEST(ExactMethods, WriteTheReportsAndTheirLimits) {
               "0, её отбрасываем.\r\n\r\nОбратный ход: ведущие элементы делаем равными 1, выше них "
               "получаем нули.\r\n\r\nШаг 3. Столбец x, строка 2.\r\nДелим строку 2 на -1.\r\nИз "
               "строки 1 вычитаем строку 2, умноженную на 2.\r\n 1 0 |  5\r\n 0 1 | -1\r\n\r\n"
-              "Ответ:\r\ny = 5\r\nx = -1\r\n");
+              "Ранг матрицы системы: rank A = 2.\r\nРанг расширенной матрицы: rank (A|B) = 2.\r\n"
+              "Число неизвестных: n = 2.\r\nПо теореме Кронекера — Капелли система совместна "
+              "(rank A = rank (A|B)) и, так как ранг равен числу неизвестных, имеет единственное "
+              "решение.\r\n\r\nОтвет:\r\ny = 5\r\nx = -1\r\n");
     EXPECT_EQ(Solved(SolveByMatrixMethod, "2x+y=5\r\nx-y=1", isMessage),
               "Матричным методом:\r\n\r\nA = матрица системы, B = столбец свободных членов, X = "
               "A^(-1)*B.\r\n\r\nA = ( 2  1\r\n      1 -1 )\r\n\r\nB = ( 5\r\n      1 )\r\n\r\nD = "
@@ -124,7 +127,7 @@ TEST(ExactMethods, WriteTheReportsAndTheirLimits) {
               "A^(-1)*B = ( 2\r\n                 1 )\r\n\r\nОтвет:\r\nx = 2\r\ny = 1\r\n");
     EXPECT_NE(Solved(SolveByGauss, Variables(11, true), isMessage)
                   .find("\r\nХод решения показывается для систем не более чем из 10 уравнений "
-                        "с 10 неизвестными.\r\n\r\nОтвет:\r\nx1 = 1\r\n"),
+                        "с 10 неизвестными.\r\n\r\nРанг матрицы системы: rank A = 11.\r\n"),
               std::string::npos);
     EXPECT_NE(Solved(SolveByMatrixMethod, Variables(11, true), isMessage)
                   .find("D = det A = 1\r\n\r\nОбратная матрица показывается для систем не более "

@@ -236,7 +236,7 @@ TEST(HelpFile, NamesEveryMessage) {
     ASSERT_NE(table, std::string::npos);
     const std::span<const std::string_view> tables[] = {
         kNumberMessages,     kArithmeticFaultMessages, kExpressionMessages, kMatrixMessages,
-        kMatrixPageMessages, kSystemMessages,          kFileMessages};
+        kMatrixPageMessages, kSystemMessages,          kExactMessages,      kFileMessages};
     for (const std::span<const std::string_view> messages : tables) {
         for (const std::string_view message : messages) {
             const std::string utf8 = Utf16ToUtf8(FromCp1251(message));
