@@ -140,7 +140,10 @@ TEST_F(WindowTest, ExactFractionsGoWithEachPress) {
         program.Click(button);
         EXPECT_EQ(program.TextWhen(IDC_MATRIX_RESULT, expected), expected);
     }
+    // The report's end, "Ответ:" and A^(-1), in the window maximized.
     ASSERT_TRUE(program.FocusOn(program.Control(IDC_MATRIX_INVERSE)));
+    ShowWindow(program.MainWindow(), SW_MAXIMIZE);
+    SendMessageW(program.Control(IDC_MATRIX_RESULT), WM_VSCROLL, SB_BOTTOM, 0);
     Pose(L"inverse");
 }
 
