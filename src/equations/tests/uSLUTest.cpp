@@ -33,6 +33,15 @@ TEST(CheckSystem, NamesTheFirstFault) {
          Rejected("2x+3=a", kFreeTerm), Rejected("x=--1", kSign)});
 }
 
+// The exact methods' check takes typed fractions where numbers stand; Cramer's refuses the "/".
+TEST(CheckExactSystem, TakesTypedFractions) {
+    ExpectChecks(
+        CheckExactSystem,
+        {Accepted("1/2x+1/3y=1\r\nx-y=5/6"), Accepted("-4/6x=+3/7"), Rejected("x/2=1", kBadName),
+         Rejected("1/0x=1", "Знаменатель дроби равен нулю"), Rejected("x=1/", "Ошибка: \"/\"")});
+    ExpectChecks(CheckSystem, {Rejected("1/2x=1", kInvalid + "/")});
+}
+
 // Names in the order they first appear, case counting; a name counts whole, and a name's terms
 // in a line add up.
 TEST(ReadSystemTerms, ReadsNamesCoefficientsAndFreeTermsOfAnAcceptedText) {

@@ -16,6 +16,23 @@ namespace {
 const std::string kEnter = "Введите матрицу";
 const std::string kUneven = "Количество элементов в строках матрицы не одинаковое";
 
+// Where numbers are exact, a number may be a fraction: its "/" between digits, a sign only before
+// the numerator, no point, not all zeros below; the matrix check alone refuses the "/".
+TEST(CheckExactMatrix, TakesTypedFractions) {
+    const std::string zero(kExactMessages[kZeroDenominator]);
+    const std::string slash(kExactMessages[kSlashFault]);
+    ExpectChecks(CheckExactMatrix,
+                 {Accepted("1/2 -4/6\r\n+3/7 0.5"), Accepted("007/010"), Rejected("1/0", zero),
+                  Rejected("1 -0/000", zero), Rejected("/2", slash), Rejected("1/", slash),
+                  Rejected("1//2", slash), Rejected("1/2/3", slash), Rejected("1/-2", slash),
+                  Rejected("1.5/2", kPoint), Rejected("--1/2", kSign), Rejected("1/2-3", kSign),
+                  Rejected("1/0 x", kInvalid + "x")});
+    ExpectChecks(CheckMatrix, {Rejected("1 2\r\n1/2 4", kInvalid + "/")});
+    const FractionMatrix read = ParseFractionMatrix("1/2 -4/6\r\n+3/7 -0.25");
+    EXPECT_EQ(read, FractionMatrix(
+                        {{Fraction(1, 2), Fraction(-2, 3)}, {Fraction(3, 7), Fraction(-1, 4)}}));
+}
+
 // A run of spaces shrinks to one; the spaces after an LF, the one before a CR (not an LF) and a
 // final space go, whatever came before.
 TEST(CompactSpaces, KeepsOneSpaceBetweenNumbersOnly) {

@@ -140,6 +140,57 @@ TEST(Pages, ShowTheResultTheCheckMessageOrTheFault) {
     }
 }
 
+PageAnswer Exact(Op operation, std::u16string_view a, std::u16string_view b = u"",
+                 std::u16string_view exponent = u"", std::u16string_view factor = u"") {
+    return MatrixPageAnswer(operation, {a, b, exponent, factor, true});
+}
+
+// With «Точные дроби» every button computes on the numbers as typed, fractions among them, and
+// writes rows as the exact reports do; unchecked, the same cases as ever and "/" refused.
+// «Обратная A» and «Ранг A» always compute exactly. The exact methods of the equations page take
+// fractions, Cramer's rule refuses them. A report is shown by its end.
+TEST(Pages, ComputeOnTheExactNumbersWhenAsked) {
+    const std::u16string square = u"1 2\r\n3 4";
+    const std::u16string system = u"1/2x+1/3y=1\r\nx-y=5/6";
+    const std::u16string refused = u"Недопустимый символ: /";
+    const std::u16string tooLong = u"Слишком длинные числа для точного вычисления";
+    // The answer, its text or the end of its report, and whether that is a message.
+    const std::tuple<PageAnswer, std::u16string, bool> cases[] = {
+        {Matrix(Op::Determinant, square), u"-2", false},
+        {Exact(Op::Determinant, square), u"\r\nОтвет:\r\ndet A = -2\r\n", false},
+        {Matrix(Op::Power, square, u"", u"2"), u"  7 10\r\n 15 22", false},
+        {Exact(Op::Power, square, u"", u"2"), u"  7 10\r\n 15 22\r\n", false},
+        {Exact(Op::Power, square, u"", u"0"), u" 1 0\r\n 0 1\r\n", false},
+        {Exact(Op::Sum, u"1/2 1", u"1/3 -4/6"), u" 5/6 1/3\r\n", false},
+        {Exact(Op::Difference, u"0.1", u"1/10"), u" 0\r\n", false},
+        {Exact(Op::Product, u"1/2 1/3", u"6\r\n-3/2"), u" 5/2\r\n", false},
+        {Exact(Op::ByNumber, u"1/3 0.5", u"", u"", u"3"), u" 1 3/2\r\n", false},
+        {Exact(Op::Transpose, u"0.1 -4/6"), u" 1/10\r\n -2/3\r\n", false},
+        {Exact(Op::Transpose, u"123456789012345678/7"), u" 1.76366841446208E16 (приближённо)\r\n",
+         false},
+        {Exact(Op::Power, u"1" + std::u16string(200, u'0'), u"", u"99"), tooLong, true},
+        {Exact(Op::Power, square, u"", u"-1"), u"Показатель степени должен быть неотрицательным",
+         true},
+        {Exact(Op::Sum, square, u"1/0"), u"Знаменатель дроби равен нулю", true},
+        {Matrix(Op::Determinant, u"1/2"), refused, true},
+        {Matrix(Op::Inverse, u"1/2"), refused, true},
+        {Matrix(Op::Inverse, u"0.5 1\r\n0 2"), u"\r\nОтвет:\r\n 2  -1\r\n 0 1/2\r\n", false},
+        {Matrix(Op::Inverse, u"1 2 3"), u"Матрица не квадратная", true},
+        {Exact(Op::Inverse, u"1/2 1\r\n1 2"),
+         u"Матрица вырождена (det A = 0): обратной матрицы нет", true},
+        {Matrix(Op::Rank, u"1 2 3\r\n2 4 6"), u"\r\nОтвет:\r\nrank A = 1\r\n", false},
+        {EquationsPageAnswer(system, SolveMethod::Gauss), u"\r\nx = 23/15\r\ny = 7/10\r\n", false},
+        {EquationsPageAnswer(system, SolveMethod::Matrix), u"\r\nx = 23/15\r\ny = 7/10\r\n", false},
+        {EquationsPageAnswer(system), refused, true},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [answer, text, isMessage] = cases[i];
+        EXPECT_TRUE(answer.isMessage ? answer.text == text : answer.text.ends_with(text))
+            << "row " << i << ": " << Utf16ToUtf8(answer.text);
+        EXPECT_EQ(answer.isMessage, isMessage) << "row " << i;
+    }
+}
+
 // A file's bytes, and the box's text they give or why they are refused.
 TEST(TextFile, DetectsTheEncodingMakesLineBreaksCrLfAndRefusesWhatIsNoText) {
     const std::string big(kMaxTextFileBytes, 'a');
@@ -201,6 +252,7 @@ TEST(Pages, ReportTheStepsOfLongCalculationsAndStopWhenAsked) {
          6,
          {0, 1, 2, 3, 4, 5}},                                                // numbers
         {[] { return EquationsPageAnswer(u"x+y=3\r\nx-y=1"); }, 3, {1, 2}},  // determinants
+        {[] { return Matrix(Op::Rank, u"1 2 3\r\n4 5 6"); }, 3, {0, 1}},     // columns
         {[] { return EquationsPageAnswer(u"x+y=3\r\nx-y=1", SolveMethod::Gauss); },
          2,
          {0, 1}},  // columns
