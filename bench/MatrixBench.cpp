@@ -1,6 +1,7 @@
 // The matrix page's work, text in and text out, on the largest boxes: the determinant of every
 // order up to 127 (about what 32,767 characters of one-digit numbers hold), "A^" 99, and every
-// operation on a full box; and the determinant beside the plain cofactor expansion.
+// operation on a full box; the determinant beside the plain cofactor expansion; and the exact
+// determinant, inverse and rank of 100 x 100 matrices of 20-digit decimals.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -196,6 +197,56 @@ BENCHMARK(OuterProduct)
     ->Arg(500)
     ->Arg(501)
     ->Arg(16383)
+    ->Unit(benchmark::kMillisecond);
+
+// Rows of n decimals of 20 digits, 10 before the point and 10 after, signs at random; a
+// singular matrix ends with its first row again.
+std::u16string DecimalText(size_t n, bool singular) {
+    std::mt19937_64 random(20);
+    std::u16string text;
+    std::u16string firstRow;
+    for (size_t i = 0; i < n; ++i) {
+        std::u16string row;
+        for (size_t j = 0; j < n; ++j) {
+            const std::string number = (random() % 2 == 0 ? "-" : "") +
+                                       std::to_string(1000000000 + random() % 9000000000) + "." +
+                                       std::to_string(1000000000 + random() % 9000000000);
+            row += (j == 0 ? u"" : u" ") + std::u16string(number.begin(), number.end());
+        }
+        firstRow = i == 0 ? row : firstRow;
+        text += (i == 0 ? u"" : u"\r\n") + (singular && i + 1 == n ? firstRow : row);
+    }
+    return text;
+}
+
+// «Точные дроби»: the determinant, the inverse and the rank with their reports, the text read and
+// written, watched as the window watches them.
+void Exact(benchmark::State& state, MatrixOperation operation, size_t n, bool singular) {
+    const std::u16string a = DecimalText(n, singular);
+    CalculationWatch watch{[](size_t, size_t) {}};
+    WatchCalculations(&watch);
+    for (auto _ : state) {
+        const PageAnswer answer = MatrixPageAnswer(operation, {a, u"", u"", u"", true});
+        if (answer.isMessage != (singular && operation == MatrixOperation::Inverse)) {
+            state.SkipWithError("unexpected message");
+            break;
+        }
+        benchmark::DoNotOptimize(answer);
+    }
+    WatchCalculations(nullptr);
+}
+BENCHMARK_CAPTURE(Exact, Determinant10, MatrixOperation::Determinant, 10, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Exact, Determinant100, MatrixOperation::Determinant, 100, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Exact, DeterminantSingular100, MatrixOperation::Determinant, 100, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Exact, Rank100, MatrixOperation::Rank, 100, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Exact, RankSingular100, MatrixOperation::Rank, 100, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Exact, Inverse10, MatrixOperation::Inverse, 10, false)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Exact, Inverse100, MatrixOperation::Inverse, 100, false)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

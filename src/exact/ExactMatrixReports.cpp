@@ -7,6 +7,7 @@
 #include "ExactMatrix.h"
 #include "ExactText.h"
 #include "ModularEchelon.h"
+#include "ModularInverse.h"
 #include "ModularRank.h"
 
 namespace {
@@ -71,12 +72,12 @@ Fraction DiagonalProduct(const Elimination& e, std::string& report) {
         product = -product;
         bool negatedApproximate = false;
         const std::string negated = FractionText(product, negatedApproximate);
-        report += Line("Строки менялись местами " + Count(e.exchanges) +
-                           " раз (нечётное число): знак меняется, det A = " + negated + ".",
+        report += Line("Перестановок строк: " + Count(e.exchanges) +
+                           ", число нечётное: знак меняется, det A = " + negated + ".",
                        negatedApproximate);
     } else if (e.exchanges > 0) {
-        report += "Строки менялись местами " + Count(e.exchanges) +
-                  " раз (чётное число): знак не меняется.\r\n";
+        report += "Перестановок строк: " + Count(e.exchanges) +
+                  ", число чётное: знак не меняется.\r\n";
     }
     return product;
 }
@@ -123,7 +124,6 @@ ReportEnd InverseReport(const FractionMatrix& a, std::string& report) {
         "единичную матрицу E и приводим левую половину к E; правая половина становится "
         "A^(-1).\r\n\r\nМатрица (A | E):\r\n" +
         Plain(withIdentity, n);
-    FractionMatrix inverse(n);
     if (n <= kLargestShown) {
         Elimination e{std::move(withIdentity), ColumnNumbers(n), n};
         ForwardSteps(e);
@@ -131,29 +131,18 @@ ReportEnd InverseReport(const FractionMatrix& a, std::string& report) {
             return ReportEnd::Singular;
         }
         BackSteps(e);
-        report += e.report;
+        FractionMatrix inverse(n);
         for (size_t i = 0; i < n; ++i) {
             inverse[i].assign(e.m[i].begin() + static_cast<std::ptrdiff_t>(n), e.m[i].end());
         }
-    } else {
-        size_t rank = 0;
-        EchelonForm form;
-        if (!ExactRank(a, rank)) {
-            return ReportEnd::TooLong;
-        }
-        if (rank < n) {
-            return ReportEnd::Singular;
-        }
-        if (!ModularEchelonForm(withIdentity, n, n, form)) {
-            return ReportEnd::TooLong;
-        }
-        report += StepsNotShown();
-        for (size_t i = 0; i < n; ++i) {
-            inverse[i].assign(form.rows[i].begin() + static_cast<std::ptrdiff_t>(n),
-                              form.rows[i].end());
-        }
+        report += e.report + "\r\nОтвет:\r\n" + Plain(inverse, n);
+        return ReportEnd::Written;
     }
-    report += "\r\nОтвет:\r\n" + Plain(inverse, n);
+    WholeInverse inverse;
+    if (!ModularInverse(a, inverse)) {
+        return ReportEnd::Singular;
+    }
+    report += StepsNotShown() + "\r\nОтвет:\r\n" + PlainQuotients(inverse.above, inverse.below);
     return ReportEnd::Written;
 }
 

@@ -105,15 +105,15 @@ WholeMatrix WholeRows(const FractionMatrix& m, std::vector<Integer>& factors) {
     return whole;
 }
 
-std::string FractionText(const Fraction& value, bool& approximate) {
-    static const Integer kShortLimit = TenToThe(static_cast<int>(kLongestExact));
-    const Integer magnitude = abs(numerator(value));
-    const Integer& below = denominator(value);
-    const std::string sign = value < 0 ? "-" : "";
-    if (magnitude < kShortLimit && below < kShortLimit) {
-        return sign + magnitude.str() + (below == 1 ? "" : "/" + below.str());
-    }
-    approximate = true;
+namespace {
+
+const Integer& ShortLimit() {
+    static const Integer limit = TenToThe(static_cast<int>(kLongestExact));
+    return limit;
+}
+
+// magnitude / below rounded to 15 significant digits in RealToText's layout.
+std::string RoundedText(const Integer& magnitude, const Integer& below, bool negative) {
     // log10 of the value lies within 1 of bits * log10(2), so value * 10^shift has 18 to 21
     // digits in its whole part.
     const auto bits = static_cast<double>(msb(magnitude)) - static_cast<double>(msb(below));
@@ -122,5 +122,53 @@ std::string FractionText(const Fraction& value, bool& approximate) {
                                       : Integer(magnitude / (below * TenToThe(-shift)));
     std::string text = digits.str();
     const int exponent = static_cast<int>(text.size()) - shift;
-    return RoundedDigitsToText(std::move(text), exponent, value < 0);
+    return RoundedDigitsToText(std::move(text), exponent, negative);
+}
+
+std::string ShortText(const Integer& magnitude, const Integer& below, bool negative) {
+    return (negative ? "-" : "") + magnitude.str() + (below == 1 ? "" : "/" + below.str());
+}
+
+}  // namespace
+
+std::string FractionText(const Fraction& value, bool& approximate) {
+    const Integer magnitude = abs(numerator(value));
+    const Integer& below = denominator(value);
+    if (magnitude < ShortLimit() && below < ShortLimit()) {
+        return ShortText(magnitude, below, value < 0);
+    }
+    approximate = true;
+    return RoundedText(magnitude, below, value < 0);
+}
+
+std::string QuotientText(const Integer& above, const Integer& below, bool& approximate) {
+    const Integer magnitude = abs(above);
+    if (magnitude < ShortLimit() && below < ShortLimit()) {
+        return FractionText(Fraction(above, below), approximate);
+    }
+    // A fraction a/b in lowest terms with b below 10^15 is the last convergent of the continued
+    // fraction of q / 2^120 whose denominator is below 10^15, q / 2^120 being the value cut after
+    // 120 bits: the two differ by less than 1 / (2 b^2).
+    constexpr unsigned kBits = 120;
+    Integer top = (magnitude << kBits) / below;
+    Integer bottom = Integer(1) << kBits;
+    Integer h0 = 0;
+    Integer h1 = 1;
+    Integer k0 = 1;
+    Integer k1 = 0;
+    while (bottom != 0) {
+        const Integer a = top / bottom;
+        Integer k2 = a * k1 + k0;
+        if (k2 >= ShortLimit()) {
+            break;
+        }
+        h0 = std::exchange(h1, Integer(a * h1 + h0));
+        k0 = std::exchange(k1, std::move(k2));
+        top = std::exchange(bottom, Integer(top - a * bottom));
+    }
+    if (h1 < ShortLimit() && h1 * below == k1 * magnitude) {
+        return ShortText(h1, k1, above < 0);
+    }
+    approximate = true;
+    return RoundedText(magnitude, below, above < 0);
 }

@@ -41,3 +41,5 @@ WholeMatrix WholeRows(const FractionMatrix& m, std::vector<Integer>& factors);
 // has more than 15 digits, the value rounded to 15 significant digits in RealToText's layout,
 // and then approximate is set (it is never cleared).
 std::string FractionText(const Fraction& value, bool& approximate);
+// The same for above / below, below positive, without reducing a long fraction first.
+std::string QuotientText(const Integer& above, const Integer& below, bool& approximate);

@@ -12,25 +12,42 @@ struct MatrixLines {
     std::vector<bool> approximate;
 };
 
-MatrixLines LayOut(const FractionMatrix& m, size_t bar) {
-    std::vector<std::vector<std::string>> left(m.size());
-    std::vector<std::vector<std::string>> right(m.size());
-    MatrixLines laid{{}, std::vector<bool>(m.size(), false)};
-    for (size_t i = 0; i < m.size(); ++i) {
-        for (size_t j = 0; j < m[i].size(); ++j) {
+// The lines of a matrix of rows x columns entries, entry (i, j) written by text(i, j,
+// approximate).
+template <typename EntryText>
+MatrixLines LayOut(size_t rows, size_t columns, size_t bar, EntryText text) {
+    std::vector<std::vector<std::string>> left(rows);
+    std::vector<std::vector<std::string>> right(rows);
+    MatrixLines laid{{}, std::vector<bool>(rows, false)};
+    for (size_t i = 0; i < rows; ++i) {
+        for (size_t j = 0; j < columns; ++j) {
             bool approximate = false;
-            (j < bar ? left : right)[i].push_back(FractionText(m[i][j], approximate));
+            (j < bar ? left : right)[i].push_back(text(i, j, approximate));
             laid.approximate[i] = laid.approximate[i] || approximate;
         }
     }
     laid.lines = AlignedRows(left);
-    if (bar < m.front().size()) {
+    if (bar < columns) {
         const std::vector<std::string> rightLines = AlignedRows(right);
-        for (size_t i = 0; i < m.size(); ++i) {
+        for (size_t i = 0; i < rows; ++i) {
             laid.lines[i] += " |" + rightLines[i];
         }
     }
     return laid;
+}
+
+MatrixLines LayOut(const FractionMatrix& m, size_t bar) {
+    return LayOut(m.size(), m.front().size(), bar, [&m](size_t i, size_t j, bool& approximate) {
+        return FractionText(m[i][j], approximate);
+    });
+}
+
+std::string Lines(const MatrixLines& laid) {
+    std::string text;
+    for (size_t i = 0; i < laid.lines.size(); ++i) {
+        text += Line(laid.lines[i], laid.approximate[i]);
+    }
+    return text;
 }
 
 }  // namespace
@@ -40,12 +57,14 @@ std::string Line(const std::string& text, bool approximate) {
 }
 
 std::string Plain(const FractionMatrix& m, size_t bar) {
-    const MatrixLines laid = LayOut(m, bar);
-    std::string text;
-    for (size_t i = 0; i < laid.lines.size(); ++i) {
-        text += Line(laid.lines[i], laid.approximate[i]);
-    }
-    return text;
+    return Lines(LayOut(m, bar));
+}
+
+std::string PlainQuotients(const WholeMatrix& above, const Integer& below) {
+    return Lines(LayOut(above.size(), above.front().size(), above.front().size(),
+                        [&](size_t i, size_t j, bool& approximate) {
+                            return QuotientText(above[i][j], below, approximate);
+                        }));
 }
 
 std::string Bracketed(const std::string& label, const FractionMatrix& m) {

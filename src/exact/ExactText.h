@@ -14,5 +14,8 @@ std::string Line(const std::string& text, bool approximate);
 // holds a rounded number marked.
 std::string Plain(const FractionMatrix& m, size_t bar);
 
+// The same for the matrix above / below, below positive.
+std::string PlainQuotients(const WholeMatrix& above, const Integer& below);
+
 // "label( first line", the later lines under it, the last closed with " )", then an empty line.
 std::string Bracketed(const std::string& label, const FractionMatrix& m);
