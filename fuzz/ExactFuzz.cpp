@@ -1,7 +1,9 @@
-// Gauss's method and the matrix method on arbitrary UTF-16 text, and the exact numbers' texts.
-// The first byte chooses: the page by Gauss's method, by the matrix method, or a fraction made
-// of two runs of digits, whose text must read back as itself or, rounded, lie within half a unit
-// of its 15th digit.
+// Gauss's method and the matrix method on arbitrary UTF-16 text, the exact numbers' texts, and
+// the matrix page's exact operations. The first byte chooses: the page by Gauss's method, by the
+// matrix method, a fraction made of two runs of digits, whose text must read back as itself or,
+// rounded, lie within half a unit of its 15th digit, or the matrix page with «Точные дроби» on
+// boxes A and B split at the first zero unit, the exponent and the factor from the first byte.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +12,7 @@
 
 #include "EquationsPage.h"
 #include "ExactNumbers.h"
+#include "MatrixPage.h"
 
 namespace {
 
@@ -72,13 +75,36 @@ void CheckFraction(std::string_view digits) {
     }
 }
 
+// Every button of the matrix page with «Точные дроби», and Обратная A and Ранг A without it: a
+// one-line message, or rows or a report that end with a line break.
+void CheckExactMatrixPage(const std::u16string& boxes, uint8_t choice) {
+    const size_t split = std::min(boxes.find(u'\0'), boxes.size());
+    const std::u16string a = boxes.substr(0, split);
+    const std::u16string b = boxes.substr(std::min(split + 1, boxes.size()));
+    const std::u16string number = std::u16string(1, static_cast<char16_t>(u'0' + choice % 10));
+    for (const MatrixOperation operation :
+         {MatrixOperation::Determinant, MatrixOperation::Sum, MatrixOperation::Power,
+          MatrixOperation::Difference, MatrixOperation::ByNumber, MatrixOperation::Product,
+          MatrixOperation::Transpose, MatrixOperation::Inverse, MatrixOperation::Rank}) {
+        for (const bool exact : {true, false}) {
+            const PageAnswer answer = MatrixPageAnswer(operation, {a, b, number, number, exact});
+            const bool isOneLine = answer.text.find_first_of(u"\r\n") == std::u16string::npos;
+            if (answer.text.empty() ||
+                (answer.isMessage ? !isOneLine : exact && !answer.text.ends_with(u"\r\n"))) {
+                std::abort();
+            }
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) {
         return 0;
     }
-    const uint8_t choice = data[0] % 3;
+    const uint8_t choice = data[0] % 4;
+    const uint8_t number = data[0] / 4;
     ++data;
     --size;
     if (choice == 2) {
@@ -88,6 +114,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::u16string input(size / 2, u'\0');
     for (size_t i = 0; i < input.size(); ++i) {
         input[i] = static_cast<char16_t>(data[2 * i] | data[2 * i + 1] << 8);
+    }
+    if (choice == 3) {
+        CheckExactMatrixPage(input, number);
+        return 0;
     }
     CheckAnswer(EquationsPageAnswer(input, choice == 0 ? SolveMethod::Gauss : SolveMethod::Matrix));
     return 0;

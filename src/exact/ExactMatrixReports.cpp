@@ -6,7 +6,6 @@
 #include "EliminationSteps.h"
 #include "ExactMatrix.h"
 #include "ExactText.h"
-#include "ModularEchelon.h"
 #include "ModularInverse.h"
 #include "ModularRank.h"
 
@@ -76,8 +75,8 @@ Fraction DiagonalProduct(const Elimination& e, std::string& report) {
                            ", число нечётное: знак меняется, det A = " + negated + ".",
                        negatedApproximate);
     } else if (e.exchanges > 0) {
-        report += "Перестановок строк: " + Count(e.exchanges) +
-                  ", число чётное: знак не меняется.\r\n";
+        report +=
+            "Перестановок строк: " + Count(e.exchanges) + ", число чётное: знак не меняется.\r\n";
     }
     return product;
 }
@@ -97,10 +96,7 @@ ReportEnd DeterminantReport(const FractionMatrix& a, std::string& report) {
         report += e.report;
         determinant = DiagonalProduct(e, report);
     } else {
-        EchelonForm form;
-        if (!ModularEchelonForm(a, n, 0, form, &determinant)) {
-            return ReportEnd::TooLong;
-        }
+        determinant = ModularDeterminant(a);
         report += StepsNotShown();
     }
     bool approximate = false;

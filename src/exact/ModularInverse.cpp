@@ -1,4 +1,4 @@
-// The inverse by the Chinese remainder theorem.
+// The determinant and the inverse by the Chinese remainder theorem.
 //
 // Each row is scaled to whole numbers, A' = S * A with S the rows' factors, so A^(-1) = adj(A') *
 // S / det(A'). The determinant and every entry of the adjugate are minors of A', whole numbers
@@ -129,7 +129,34 @@ size_t HadamardBits(const WholeMatrix& rows) {
     return bits;
 }
 
+Integer Product(const std::vector<Integer>& factors) {
+    Integer product = 1;
+    for (const Integer& factor : factors) {
+        product *= factor;
+    }
+    return product;
+}
+
 }  // namespace
+
+Fraction ModularDeterminant(const FractionMatrix& a) {
+    std::vector<Integer> factors;
+    const WholeMatrix whole = WholeRows(a, factors);
+    const size_t enough = (HadamardBits(whole) + 1) / 60 + 1;
+    std::vector<uint64_t> offsets;
+    std::vector<uint64_t> residues;
+    uint64_t offset = 0;
+    while (offsets.size() < enough) {
+        NoteProgress(offsets.size(), enough);
+        offset = NextPrimeOffset(offset);
+        Residues m = ResiduesOf(whole, offset);
+        uint64_t residue = 0;
+        ForwardModulo(m, m.size(), offset, &residue);
+        offsets.push_back(offset);
+        residues.push_back(residue);
+    }
+    return Fraction(Remainders(offsets).Value(residues), Product(factors));
+}
 
 bool ModularInverse(const FractionMatrix& a, WholeInverse& inverse) {
     const size_t n = a.size();

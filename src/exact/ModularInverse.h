@@ -1,7 +1,9 @@
-// The exact inverse of a large square matrix from its residues modulo many primes.
+// The exact determinant and inverse of a large square matrix from its residues modulo many primes.
 #pragma once
 
 #include "ExactNumbers.h"
+
+Fraction ModularDeterminant(const FractionMatrix& a);
 
 // A^(-1) as whole numbers over one positive denominator, not reduced.
 struct WholeInverse {

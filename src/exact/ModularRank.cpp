@@ -5,6 +5,7 @@
 
 #include "Modular.h"
 #include "ModularEchelon.h"
+#include "ModularInverse.h"
 
 std::vector<size_t> PivotColumnsModulo(const WholeMatrix& m, size_t columns, uint64_t offset) {
     const Integer p = Prime(offset);
@@ -29,6 +30,11 @@ bool ExactRank(const FractionMatrix& m, size_t& rank) {
         rank = std::max(rank, PivotColumnsModulo(whole, columns, offset).size());
     }
     if (rank == std::min(m.size(), columns)) {
+        return true;
+    }
+    // A square matrix one short of full rank: its determinant tells which.
+    if (m.size() == columns && rank + 1 == columns) {
+        rank += ModularDeterminant(m) == 0 ? 0 : 1;
         return true;
     }
     EchelonForm form;

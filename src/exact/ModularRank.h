@@ -12,7 +12,7 @@
 // fewer only when the prime divides every non-zero minor of the exact rank's order.
 std::vector<size_t> PivotColumnsModulo(const WholeMatrix& m, size_t columns, uint64_t offset);
 
-// The rank of a matrix: the most pivots modulo three primes, proved by the exact echelon form when
-// that is not the most the shape allows. False when its numbers are too long for the primes at
-// hand.
+// The rank of a matrix: the most pivots modulo three primes, proved by the determinant when that is
+// one short of a square matrix's order, by the exact echelon form when it is less. False when its
+// numbers are too long for the primes at hand.
 bool ExactRank(const FractionMatrix& m, size_t& rank);

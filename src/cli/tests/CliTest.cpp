@@ -30,6 +30,10 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
         // Two characters fit the factor box, whatever their bytes.
         {{"scale", square, Utf8(u8"жж")}, "", " 0 0\n 0 0\n", 0},
         {{"transpose", "-"}, "1 2 3\n", " 1\n 2\n 3\n", 0},
+        {{"transpose", "--exact", "-"}, "1/2 -4/6\n", "  1/2\n -2/3\n", 0},
+        {{"inverse", square}, "", Utf8(u8"\nОтвет:\n  -2    1\n 3/2 -1/2\n"), 0},
+        {{"rank", "-"}, "1/2", Utf8(u8"Недопустимый символ: /\n"), 1},
+        {{"rank", "--exact", "-"}, "1/2 1\n1 2", Utf8(u8"\nОтвет:\nrank A = 1\n"), 0},
         {{"solve", "-"}, "x=1\n\n", Utf8(u8"Нету знака \"=\"\n"), 1},
         {{"solve", "--method", "gauss", "-"},
          "x+y=1\nx+y=2\n",
@@ -82,6 +86,8 @@ TEST(Cli, PrintsTheAnswerOfEachCommand) {
             EXPECT_EQ(out.str(), "");
             EXPECT_NE(err.str().find(shown), std::string::npos) << err.str();
             EXPECT_NE(err.str().find("nerolith-cli --help"), std::string::npos) << err.str();
+        } else if (shown.starts_with('\n')) {  // the end of a report
+            EXPECT_TRUE(out.str().ends_with(shown)) << out.str();
         } else {
             EXPECT_EQ(out.str(), shown);
             EXPECT_EQ(err.str(), "");
