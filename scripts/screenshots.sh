@@ -1,7 +1,8 @@
 #!/bin/sh
 # Screenshots of nerolith.exe under Wine on a virtual X display: the three pages with a result
 # in each, the equations page in the fallback font (a prefix without Tahoma), a Gauss report,
-# the About box, the two help error boxes, the menu "Файл" open and a file refused, at
+# an exact inverse, the About box, the two help error boxes, the menu "Файл" open and a file
+# refused, at
 # 100 % display scale (LogPixels 96) to docs/screenshots/NAME.png and at 150 % (LogPixels 144) to
 # docs/screenshots/NAME-150.png; and the matrix page maximized on a 1280 x 720 desktop at 100 %.
 # Needs: the MinGW-w64 cross compiler, wine, xvfb (xvfb-run, xauth), imagemagick, fonts-wine.
@@ -70,7 +71,7 @@ for scale in "96  800x600" "144 -150 1200x900"; do
         "equations:WindowTest.EachButton*" "about:WindowTest.AboutBox*" "help-error:HelpTest.*" \
         "help-no-program:HelpTest.*" "matrix-maximized:WindowTest.EachButton*" \
         "menu:WindowTest.ExitInTheMenu*" "file-error:FileTest.Opens*" \
-        "gauss:WindowTest.SolvesBy*"; do
+        "gauss:WindowTest.SolvesBy*" "inverse:WindowTest.ExactFractions*"; do
         name=${pose%%:*}
         screen=$desktop
         if [ "$name" = matrix-maximized ]; then

@@ -104,29 +104,34 @@ PlacedControls ScaledPlan(size_t index, UINT dpi) {
     return plan;
 }
 
-// The room the pages need beyond the tab's display area at the window's design size: none in
-// the font the design was drawn in, more in a wider or taller one. A page needs its controls and,
-// on their right, 4 dialog units; its last row may end at its bottom edge.
-SIZE FontRoom(UINT dpi) {
-    if (Shell.tabControl == nullptr) {
-        return {0, 0};
-    }
+// The room page `page` needs beyond the tab's display area at the window's design size: none in
+// the font the design was drawn in, more in a wider or taller one, less (negative) where its
+// controls stop short. A page needs its controls and, on their right, 4 dialog units; its last
+// row may end at its bottom edge.
+SIZE PageRoom(size_t page, UINT dpi) {
     const Box tab = Scaled(kChildren[kPageCount].at96, dpi);
     RECT area{0, 0, tab.width, tab.height};
     TabCtrl_AdjustRect(Shell.tabControl, FALSE, &area);
+    RECT margin{0, 0, 4, 0};
+    MapDialogRect(Shell.pages[page], &margin);
+    const int right =
+        MulDiv(margin.right, static_cast<int>(dpi), static_cast<int>(Shell.templateDpi));
     SIZE need{0, 0};
-    for (size_t page = 0; page < kPageCount; ++page) {
-        RECT margin{0, 0, 4, 0};
-        MapDialogRect(Shell.pages[page], &margin);
-        const int right =
-            MulDiv(margin.right, static_cast<int>(dpi), static_cast<int>(Shell.templateDpi));
-        for (const auto& [control, box] : ScaledPlan(page, dpi)) {
-            need.cx = std::max<LONG>(need.cx, box.x + box.width + right);
-            need.cy = std::max<LONG>(need.cy, box.y + box.height);
-        }
+    for (const auto& [control, box] : ScaledPlan(page, dpi)) {
+        need.cx = std::max<LONG>(need.cx, box.x + box.width + right);
+        need.cy = std::max<LONG>(need.cy, box.y + box.height);
     }
-    return {std::max(0L, need.cx - (area.right - area.left)),
-            std::max(0L, need.cy - (area.bottom - area.top))};
+    return {need.cx - (area.right - area.left), need.cy - (area.bottom - area.top)};
+}
+
+// The room the window needs for its most demanding page.
+SIZE FontRoom(UINT dpi) {
+    SIZE room{0, 0};
+    for (size_t page = 0; Shell.tabControl != nullptr && page < kPageCount; ++page) {
+        const SIZE need = PageRoom(page, dpi);
+        room = {std::max(room.cx, need.cx), std::max(room.cy, need.cy)};
+    }
+    return room;
 }
 
 // How much wider than the design's the left column must be for the page buttons' texts in the
@@ -297,7 +302,9 @@ void LayOut(HWND window, UINT dpi) {
     for (size_t i = 0; i < kPageCount; ++i) {
         MoveWindow(Shell.pages[i], area.left, area.top, area.right - area.left,
                    area.bottom - area.top, TRUE);
-        LayOutPage(i, dpi, extra);
+        // A page shorter than the tallest takes the difference as room of its own.
+        const LONG shorter = fontRoom.cy - std::max(0L, PageRoom(i, dpi).cy);
+        LayOutPage(i, dpi, {extra.cx, extra.cy + shorter});
     }
     PlaceProgressBar();
 }

@@ -35,7 +35,7 @@ struct MatrixButton {
     MatrixOperation operation;
 };
 
-constexpr std::array<MatrixButton, 7> kMatrixButtons = {{
+constexpr std::array<MatrixButton, 9> kMatrixButtons = {{
     {IDC_MATRIX_DETERMINANT, MatrixOperation::Determinant},
     {IDC_MATRIX_SUM, MatrixOperation::Sum},
     {IDC_MATRIX_POWER, MatrixOperation::Power},
@@ -43,6 +43,8 @@ constexpr std::array<MatrixButton, 7> kMatrixButtons = {{
     {IDC_MATRIX_BY_NUMBER, MatrixOperation::ByNumber},
     {IDC_MATRIX_PRODUCT, MatrixOperation::Product},
     {IDC_MATRIX_TRANSPOSE, MatrixOperation::Transpose},
+    {IDC_MATRIX_INVERSE, MatrixOperation::Inverse},
+    {IDC_MATRIX_RANK, MatrixOperation::Rank},
 }};
 
 // The method of the page's checked radio button; the first on a page with none.
@@ -77,12 +79,16 @@ void OnPageCommand(HWND page, int id, HWND, UINT code) {
     if (button == kMatrixButtons.end()) {
         return;
     }
+    // "Точные дроби" as it is at the press.
     StartPageWork(
         row, id,
         [operation = button->operation, a = ReadBoxText(page, IDC_MATRIX_A),
          b = ReadBoxText(page, IDC_MATRIX_B), exponent = ReadBoxText(page, IDC_MATRIX_EXPONENT),
-         factor = ReadBoxText(page, IDC_MATRIX_FACTOR)] {
-            return MatrixPageAnswer(operation, {a, b, exponent, factor});
+         factor = ReadBoxText(page, IDC_MATRIX_FACTOR),
+         exact = IsDlgButtonChecked(page, IDC_MATRIX_EXACT) == BST_CHECKED] {
+            return MatrixPageAnswer(
+                operation,
+                {.a = a, .b = b, .exponent = exponent, .factor = factor, .exact = exact});
         });
 }
 

@@ -16,15 +16,16 @@ const std::map<int, SIZE> kScreens = {
 // At 96 DPI: the window's frame on the screen, then each page and control below it, as
 // "id x,y widthxheight" in its parent, in creation order.
 const std::string kAt96 =
-    "155,146 588x405; 1029 12,12 97x41; 1030 12,52 97x41; 1031 12,92 97x41; 0 125,12 444x329; "
-    "0 4,22 436x303; -1 8,8 120x13; 1001 8,24 420x23; 1004 8,122 75x23; -1 8,65 66x13; "
-    "1002 8,81 420x23; 0 4,22 436x303; -1 8,8 75x13; 1006 8,24 203x122; -1 227,8 75x13; "
-    "1007 227,24 203x122; 1009 8,171 203x23; 1010 8,203 75x23; 1011 92,203 75x23; "
-    "1013 173,203 38x23; 1015 8,236 75x23; 1016 92,236 75x23; 1019 173,236 38x23; "
-    "1017 8,268 75x23; 1018 92,268 120x23; -1 227,154 66x13; 1008 227,171 203x122; "
-    "0 4,22 436x303; -1 8,8 120x13; 1021 8,24 165x228; 1024 8,268 75x23; 1025 107,268 119x16; "
-    "1026 233,268 119x16; 1027 107,286 135x16; -1 188,8 66x13; 1023 188,24 240x228; "
-    "0 120,0 453x344; 0 8,0 105x344; ";
+    "155,146 588x438; 1029 12,12 97x41; 1030 12,52 97x41; 1031 12,92 97x41; 0 125,12 444x362; "
+    "0 4,22 436x336; -1 8,8 120x13; 1001 8,24 420x23; 1004 8,122 75x23; -1 8,65 66x13; "
+    "1002 8,81 420x23; 0 4,22 436x336; -1 8,8 75x13; 1006 8,24 203x122; -1 227,8 75x13; "
+    "1007 227,24 203x122; 1020 8,150 120x16; 1009 8,171 203x23; 1010 8,203 75x23; "
+    "1011 92,203 75x23; 1013 173,203 38x23; 1015 8,236 75x23; 1016 92,236 75x23; "
+    "1019 173,236 38x23; 1017 8,268 75x23; 1018 92,268 120x23; 1012 8,301 75x23; "
+    "1014 92,301 75x23; -1 227,154 66x13; 1008 227,171 203x154; 0 4,22 436x336; "
+    "-1 8,8 120x13; 1021 8,24 165x261; 1024 8,301 75x23; 1025 107,301 119x16; "
+    "1026 233,301 119x16; 1027 107,319 135x16; -1 188,8 66x13; 1023 188,24 240x261; "
+    "0 120,0 453x377; 0 8,0 105x377; ";
 
 RECT RectIn(HWND window, HWND parent) {
     RECT rect{};
@@ -150,6 +151,13 @@ int Width(HWND window) {
     return rect.right - rect.left;
 }
 
+// From the matrix page's first button down to its last: the same at every size, as the buttons
+// stay together.
+int MatrixButtonsSpan(const NerolithProcess& program) {
+    return RectIn(program.Control(IDC_MATRIX_RANK), nullptr).top -
+           RectIn(program.Control(IDC_MATRIX_DETERMINANT), nullptr).top;
+}
+
 using LayoutTest = NerolithTest;
 
 // At its smallest size as it always was; at 1.6 times that size, or the screen's, the result
@@ -171,6 +179,7 @@ TEST_F(LayoutTest, FitsAtThePrefixScale) {
     for (const PageRow& page : kPageTable) {
         smallest.push_back(Width(program.Control(page.resultBox)));
     }
+    const int buttonsSpan = MatrixButtonsSpan(program);
     const RECT frame = RectIn(program.MainWindow(), nullptr);
     const SIZE larger = {
         std::min<LONG>(MulDiv(frame.right - frame.left, 16, 10), kScreens.at(dpi).cx),
@@ -184,6 +193,7 @@ TEST_F(LayoutTest, FitsAtThePrefixScale) {
         for (size_t page = 0; page < kPageCount; ++page) {
             EXPECT_GE(Width(program.Control(kPageTable[page].resultBox)) * 2, smallest[page] * 3);
         }
+        EXPECT_EQ(MatrixButtonsSpan(program), buttonsSpan);
     }
     ShowWindow(program.MainWindow(), SW_RESTORE);
     SetWindowPos(program.MainWindow(), nullptr, frame.left, frame.top, frame.right - frame.left,
@@ -191,7 +201,7 @@ TEST_F(LayoutTest, FitsAtThePrefixScale) {
     EXPECT_EQ(ExpectFits(program, dpi), rectangles) << "the smallest size again";
     if (dpi == 96 && tahoma) {
         EXPECT_EQ(rectangles, kAt96);
-        const RECT suggested{20, 10, 20 + 882, 10 + 608};
+        const RECT suggested{20, 10, 20 + 882, 10 + 657};
         program.SendWithCopy(program.MainWindow(), WM_DPICHANGED, MAKEWPARAM(144, 144), suggested);
         const std::string moved = ExpectFits(program, 144);
         EXPECT_TRUE(moved.starts_with(Describe(suggested))) << moved;

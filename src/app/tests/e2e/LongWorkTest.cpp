@@ -55,6 +55,7 @@ TEST(LongWorkTest, AnswersShowsProgressStopsAndEndsWithTheWindow) {
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(bar()); }, 2s));
     EXPECT_TRUE(running());
     EXPECT_FALSE(IsWindowEnabled(program.Control(IDC_MATRIX_DETERMINANT)));
+    EXPECT_FALSE(IsWindowEnabled(program.Control(IDC_MATRIX_EXACT)));
     EXPECT_TRUE(GetWindowLongW(program.Control(IDC_MATRIX_A), GWL_STYLE) & ES_READONLY);
     EXPECT_EQ(AccessibleName(bar()), L"Ход вычисления");
     const LRESULT first = SendMessageW(bar(), PBM_GETPOS, 0, 0);

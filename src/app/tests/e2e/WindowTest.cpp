@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "MatrixPage.h"
 #include "PageTable.h"
 #include "ProgramDriver.h"
 
@@ -81,9 +82,9 @@ TEST_F(WindowTest, EachButtonShowsItsAnswer) {
 TEST_F(WindowTest, TabGoesThroughEachPageInReadingOrder) {
     const std::vector<std::wstring> orders[] = {
         {L"Исходные данные:", L"Решить", L"Результат:", L"Примеры", L"Исходные данные:"},
-        {L"Матрица A:", L"Матрица B:", L"Определитель A", L"A+B", L"A^", kExponentHint, L"A-B",
-         L"A*", kFactorHint, L"A*B", L"Транспонировать A", L"Результат:", L"Матрицы",
-         L"Матрица A:"},
+        {L"Матрица A:", L"Матрица B:", L"Точные дроби", L"Определитель A", L"A+B", L"A^",
+         kExponentHint, L"A-B", L"A*", kFactorHint, L"A*B", L"Транспонировать A", L"Обратная A",
+         L"Ранг A", L"Результат:", L"Матрицы", L"Матрица A:"},
         {L"Исходные данные:", L"Решить", L"Методом Крамера", L"Результат:", L"Сист. уравнений",
          L"Исходные данные:"}};
     CoInitialize(nullptr);
@@ -106,6 +107,44 @@ TEST_F(WindowTest, TabGoesThroughEachPageInReadingOrder) {
         EXPECT_EQ(moveFocus({VK_SHIFT, VK_TAB}), order[order.size() - 2]) << "Shift+Tab";
     }
     CoUninitialize();
+}
+
+// Fractions typed into A: each press takes «Точные дроби» as it is then, unchecked at start, and
+// shows the page's answer for the same boxes: "/" refused unchecked, computed exactly checked.
+TEST_F(WindowTest, ExactFractionsGoWithEachPress) {
+    program.Click(IDC_PAGE_MATRIX);
+    ASSERT_TRUE(program.FocusOn(program.Control(IDC_MATRIX_A)));
+    PressKeys({}, L"1/2 1/3");
+    PressKeys({VK_RETURN}, L"1/4 1/5");
+    const std::wstring typed = L"1/2 1/3\r\n1/4 1/5";
+    ASSERT_TRUE(WaitFor([&] { return program.Text(IDC_MATRIX_A) == typed; }, 2s));
+    EXPECT_FALSE(program.IsChecked(IDC_MATRIX_EXACT));
+    const std::u16string a(typed.begin(), typed.end());
+    const struct {
+        bool exact;
+        int button;
+        MatrixOperation operation;
+    } rows[] = {{false, IDC_MATRIX_DETERMINANT, MatrixOperation::Determinant},
+                {false, IDC_MATRIX_INVERSE, MatrixOperation::Inverse},
+                {true, IDC_MATRIX_DETERMINANT, MatrixOperation::Determinant},
+                {true, IDC_MATRIX_RANK, MatrixOperation::Rank},
+                {true, IDC_MATRIX_INVERSE, MatrixOperation::Inverse}};
+    for (const auto& [exact, button, operation] : rows) {
+        SCOPED_TRACE(testing::Message() << "button " << button << (exact ? ", exact" : ""));
+        if (program.IsChecked(IDC_MATRIX_EXACT) != exact) {
+            program.Click(IDC_MATRIX_EXACT);
+        }
+        const std::u16string answer = MatrixPageAnswer(operation, {a, u"", u"", u"", exact}).text;
+        const std::wstring expected(answer.begin(), answer.end());
+        program.SetText(IDC_MATRIX_RESULT, L"");
+        program.Click(button);
+        EXPECT_EQ(program.TextWhen(IDC_MATRIX_RESULT, expected), expected);
+    }
+    // The report's end, "Ответ:" and A^(-1), in the window maximized.
+    ASSERT_TRUE(program.FocusOn(program.Control(IDC_MATRIX_INVERSE)));
+    ShowWindow(program.MainWindow(), SW_MAXIMIZE);
+    SendMessageW(program.Control(IDC_MATRIX_RESULT), WM_VSCROLL, SB_BOTTOM, 0);
+    Pose(L"inverse");
 }
 
 // In a box holding "x+y=1" with the caret at its end: a chord, the characters typed, another
