@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang-format               # native build and style
-    libboost-dev                                     # Boost.Multiprecision's big integers
+    libboost1.81-dev                                 # big integers (1.81's gcd is the fast one)
     libgtest-dev googletest libbenchmark-dev         # tests (the sources build the Windows copy)
     clang libclang-rt-14-dev                         # libFuzzer and the sanitizers' runtime
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64  # the Windows build
