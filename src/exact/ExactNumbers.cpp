@@ -83,7 +83,8 @@ Fraction TypedFraction(std::string_view number) {
     if (slash == std::string_view::npos) {
         return DecimalValue(number);
     }
-    return DecimalValue(number.substr(0, slash)) / DigitsValue(number.substr(slash + 1));
+    // Both sides fractions: Boost 1.81 leaves the fraction 1 divided by a whole number at 1.
+    return DecimalValue(number.substr(0, slash)) / Fraction(DigitsValue(number.substr(slash + 1)));
 }
 
 bool TooLong(const Fraction& value) {
