@@ -6,6 +6,7 @@
 
 #include "ExactSystem.h"
 #include "Parallel.h"
+#include "ReferenceElimination.h"
 #include "uSLU.h"
 
 namespace {
@@ -17,34 +18,13 @@ std::string Solved(Solver solve, const std::string& text, bool& isMessage) {
     return solve(text, isMessage);
 }
 
-// The reference: Gauss-Jordan elimination over fractions, the first non-zero entry at or below
-// the current row the pivot; no form when a zero row keeps a free term.
-bool ReferenceForm(FractionMatrix m, EchelonForm& form) {
-    const size_t unknowns = m.front().size() - 1;
-    for (size_t column = 0, rank = 0; column < unknowns && rank < m.size(); ++column) {
-        size_t row = rank;
-        while (row < m.size() && m[row][column] == 0) {
-            ++row;
-        }
-        if (row < m.size()) {
-            std::swap(m[row], m[rank]);
-            const Fraction pivot = m[rank][column];
-            for (Fraction& x : m[rank]) {
-                x /= pivot;
-            }
-            for (size_t i = 0; i < m.size(); ++i) {
-                const Fraction factor = m[i][column];
-                for (size_t j = 0; j <= unknowns && i != rank; ++j) {
-                    m[i][j] -= factor * m[rank][j];
-                }
-            }
-            form.pivotColumns.push_back(column);
-            ++rank;
-        }
-    }
-    const size_t rank = form.pivotColumns.size();
-    form.rows.assign(m.begin(), m.begin() + static_cast<std::ptrdiff_t>(rank));
-    return std::all_of(m.begin() + static_cast<std::ptrdiff_t>(rank), m.end(),
+// The reference form; no form when a zero row keeps a free term.
+bool ReferenceEchelon(const FractionMatrix& m, EchelonForm& form) {
+    const ReferenceForm reduced = ReferenceReduced(m, m.front().size() - 1);
+    const auto rank = static_cast<std::ptrdiff_t>(reduced.pivotColumns.size());
+    form.pivotColumns = reduced.pivotColumns;
+    form.rows.assign(reduced.m.begin(), reduced.m.begin() + rank);
+    return std::all_of(reduced.m.begin() + rank, reduced.m.end(),
                        [](const auto& row) { return row.back() == 0; });
 }
 
@@ -204,7 +184,7 @@ TEST(ExactMethods, AgreeWithTheReferenceOnRandomSystems) {
                 names.push_back("x" + std::to_string(j));
             }
             EchelonForm form;
-            const bool consistent = ReferenceForm(m, form);
+            const bool consistent = ReferenceEchelon(m, form);
             const std::string answer = AnswerBlock(consistent ? &form : nullptr, names);
             bool isMessage = true;
             EXPECT_TRUE(Solved(SolveByGauss, text, isMessage).ends_with(answer)) << text;

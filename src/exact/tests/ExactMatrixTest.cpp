@@ -7,6 +7,7 @@
 
 #include "ExactMatrix.h"
 #include "ExactText.h"
+#include "ReferenceElimination.h"
 
 namespace {
 
@@ -24,41 +25,16 @@ Reference Reduced(const FractionMatrix& a) {
         m[i].resize(n + m.size(), Fraction(0));
         m[i][n + i] = 1;
     }
-    Reference r;
-    r.determinant = 1;
-    for (size_t column = 0; column < n && r.rank < m.size(); ++column) {
-        size_t row = r.rank;
-        while (row < m.size() && m[row][column] == 0) {
-            ++row;
+    const ReferenceForm form = ReferenceReduced(m, n);
+    Reference r{form.pivotColumns.size(), form.determinant, {}};
+    for (const std::vector<Fraction>& row : form.m) {
+        if (form.determinant != 0) {
+            r.inverse.emplace_back(row.begin() + static_cast<std::ptrdiff_t>(n), row.end());
         }
-        if (row == m.size()) {
-            continue;
-        }
-        std::swap(m[row], m[r.rank]);
-        r.determinant *= row == r.rank ? m[r.rank][column] : Fraction(-m[r.rank][column]);
-        const Fraction pivot = m[r.rank][column];
-        for (Fraction& x : m[r.rank]) {
-            x /= pivot;
-        }
-        for (size_t i = 0; i < m.size(); ++i) {
-            const Fraction factor = m[i][column];
-            for (size_t j = 0; j < m[i].size() && i != r.rank; ++j) {
-                m[i][j] -= factor * m[r.rank][j];
-            }
-        }
-        ++r.rank;
-    }
-    if (r.rank < n || m.size() != n) {
-        r.determinant = 0;
-        return r;
-    }
-    for (const std::vector<Fraction>& row : m) {
-        r.inverse.emplace_back(row.begin() + static_cast<std::ptrdiff_t>(n), row.end());
     }
     return r;
 }
 
-// The part of a report after its "Ответ:" line.
 std::string Answer(const std::string& report) {
     const size_t at = report.rfind("Ответ:\r\n");
     return at == std::string::npos ? "" : report.substr(at + 8);

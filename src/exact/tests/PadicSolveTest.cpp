@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "PadicSolve.h"
+#include "ReferenceElimination.h"
 
 namespace {
 
@@ -15,27 +16,11 @@ FractionMatrix Reference(const WholeMatrix& a, const WholeMatrix& b) {
         std::vector<Fraction>& row = m.emplace_back(a[i].begin(), a[i].end());
         row.insert(row.end(), b[i].begin(), b[i].end());
     }
-    for (size_t column = 0; column < a.size(); ++column) {
-        size_t pivot = column;
-        while (m[pivot][column] == 0) {
-            ++pivot;
-        }
-        std::swap(m[pivot], m[column]);
-        const Fraction divisor = m[column][column];
-        for (Fraction& x : m[column]) {
-            x /= divisor;
-        }
-        for (size_t i = 0; i < m.size(); ++i) {
-            const Fraction factor = m[i][column];
-            for (size_t j = 0; j < m[i].size() && i != column; ++j) {
-                m[i][j] -= factor * m[column][j];
-            }
-        }
-    }
-    for (std::vector<Fraction>& row : m) {
+    FractionMatrix x = ReferenceReduced(m, a.size()).m;
+    for (std::vector<Fraction>& row : x) {
         row.erase(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(a.size()));
     }
-    return m;
+    return x;
 }
 
 // log2 of the Hadamard bound of [A | B]'s rows, rounded up.
