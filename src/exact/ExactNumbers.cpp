@@ -132,6 +132,18 @@ std::string ShortText(const Integer& magnitude, const Integer& below, bool negat
 
 }  // namespace
 
+size_t HadamardBits(const WholeMatrix& rows, size_t columns) {
+    size_t bits = 0;
+    for (const std::vector<Integer>& row : rows) {
+        Integer squares = 0;
+        for (size_t j = 0; j < columns; ++j) {
+            squares += row[j] * row[j];
+        }
+        bits += squares == 0 ? 0 : msb(squares) / 2 + 1;
+    }
+    return bits;
+}
+
 std::string FractionText(const Fraction& value, bool& approximate) {
     const Integer magnitude = abs(numerator(value));
     const Integer& below = denominator(value);

@@ -37,6 +37,10 @@ bool TooLong(const Fraction& value);
 // Each row multiplied by the least common denominator of its entries, which goes into factors.
 WholeMatrix WholeRows(const FractionMatrix& m, std::vector<Integer>& factors);
 
+// log2 of the Hadamard bound of the first `columns` columns (the product of the rows' lengths,
+// above any minor's magnitude), rounded up.
+size_t HadamardBits(const WholeMatrix& rows, size_t columns);
+
 // A whole number "-12"; a fraction in lowest terms "-7/3"; when the numerator or the denominator
 // has more than 15 digits, the value rounded to 15 significant digits in RealToText's layout,
 // and then approximate is set (it is never cleared).

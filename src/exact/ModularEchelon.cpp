@@ -54,19 +54,6 @@ WholeSystem WholeSystemOf(const FractionMatrix& m) {
     return whole;
 }
 
-// log2 of the Hadamard bound of the first `columns` columns, rounded up.
-size_t HadamardBits(const WholeMatrix& rows, size_t columns) {
-    size_t bits = 0;
-    for (const std::vector<Integer>& row : rows) {
-        Integer squares = 0;
-        for (size_t j = 0; j < columns; ++j) {
-            squares += row[j] * row[j];
-        }
-        bits += squares == 0 ? 0 : msb(squares) / 2 + 1;
-    }
-    return bits;
-}
-
 // The most primes tried: their offsets stay below 200,000, within Reduce's reach, and their
 // product of about 250,000 bits holds the form of a system whose Hadamard bound is below
 // 2^125,000; a system with longer numbers is answered with a message instead.

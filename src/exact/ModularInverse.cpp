@@ -116,19 +116,6 @@ struct Remainders {
     }
 };
 
-// log2 of the Hadamard bound, rounded up.
-size_t HadamardBits(const WholeMatrix& rows) {
-    size_t bits = 0;
-    for (const std::vector<Integer>& row : rows) {
-        Integer squares = 0;
-        for (const Integer& x : row) {
-            squares += x * x;
-        }
-        bits += squares == 0 ? 0 : msb(squares) / 2 + 1;
-    }
-    return bits;
-}
-
 Integer Product(const std::vector<Integer>& factors) {
     Integer product = 1;
     for (const Integer& factor : factors) {
@@ -142,7 +129,7 @@ Integer Product(const std::vector<Integer>& factors) {
 Fraction ModularDeterminant(const FractionMatrix& a) {
     std::vector<Integer> factors;
     const WholeMatrix whole = WholeRows(a, factors);
-    const size_t enough = (HadamardBits(whole) + 1) / 60 + 1;
+    const size_t enough = PrimesFor(HadamardBits(whole, whole.front().size()) + 1);
     std::vector<uint64_t> offsets;
     std::vector<uint64_t> residues;
     uint64_t offset = 0;
@@ -163,7 +150,7 @@ bool ModularInverse(const FractionMatrix& a, WholeInverse& inverse) {
     std::vector<Integer> factors;
     const WholeMatrix whole = WholeRows(a, factors);
     // Primes above 2^60 whose product passes 2H.
-    const size_t enough = (HadamardBits(whole) + 1) / 60 + 1;
+    const size_t enough = PrimesFor(HadamardBits(whole, whole.front().size()) + 1);
     std::vector<uint64_t> determinantOffsets;
     std::vector<uint64_t> determinants;
     std::vector<uint64_t> adjugateOffsets;
