@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ExactSystem.h"
+#include "Parallel.h"
 #include "SystemText.h"
 #include "uSLU.h"
 
@@ -60,13 +61,20 @@ ArrayOfExtended FreeTermValues(const SystemTerms& system) {
 }
 
 FractionMatrix AugmentedMatrix(const SystemTerms& system) {
+    // A typed number's fraction costs about a greatest common divisor of short numbers.
+    constexpr size_t kWorkPerNumber = 64;
     FractionMatrix matrix(system.freeTerms.size(),
                           std::vector<Fraction>(system.names.size() + 1, Fraction(0)));
-    for (size_t row = 0; row < matrix.size(); ++row) {
-        for (const auto& [column, coefficient] : system.termsOfLine[row]) {
-            matrix[row][column] += TypedFraction(coefficient);
+    const size_t work = matrix.size() * (system.names.size() + 1) * kWorkPerNumber;
+    ParallelFor(matrix.size(), work, [&](size_t begin, size_t end) {
+        for (size_t row = begin; row < end; ++row) {
+            for (const auto& [column, coefficient] : system.termsOfLine[row]) {
+                Fraction& entry = matrix[row][column];
+                entry = entry == 0 ? TypedFraction(coefficient)
+                                   : Fraction(entry + TypedFraction(coefficient));
+            }
+            matrix[row].back() = TypedFraction(system.freeTerms[row]);
         }
-        matrix[row].back() = TypedFraction(system.freeTerms[row]);
-    }
+    });
     return matrix;
 }

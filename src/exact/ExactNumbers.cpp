@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "NumberCheck.h"
+#include "Parallel.h"
 #include "uConvert.h"
 
 namespace {
@@ -16,21 +17,34 @@ Integer TenToThe(int exponent) {
     return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent));
 }
 
-// The whole number that the text's digits spell; other characters are passed over.
+// The whole number that the text's digits spell; other characters are passed over. The digits
+// gather 19 at a time in a machine word.
 Integer DigitsValue(std::string_view text) {
-    std::string digits;
+    constexpr uint64_t kFullChunk = 10'000'000'000'000'000'000U;
+    Integer value = 0;
+    uint64_t chunk = 0;
+    uint64_t chunkScale = 1;
     for (const char c : text) {
-        // No leading zero: the integer's text would read as octal.
-        if (IsDigit(c) && (c != '0' || !digits.empty())) {
-            digits += c;
+        if (!IsDigit(c)) {
+            continue;
+        }
+        chunk = chunk * 10 + static_cast<uint64_t>(c - '0');
+        chunkScale *= 10;
+        if (chunkScale == kFullChunk) {
+            value = value * chunkScale + chunk;
+            chunk = 0;
+            chunkScale = 1;
         }
     }
-    return Integer(digits.empty() ? "0" : digits);
+    return chunkScale == 1 ? value : Integer(value * chunkScale + chunk);
 }
 
-// A decimal text's value.
+// A decimal text's value; the point's trailing zeros are left out first.
 Fraction DecimalValue(std::string_view number) {
     const size_t point = number.find('.');
+    if (point != std::string_view::npos) {
+        number = number.substr(0, number.find_last_not_of('0') + 1);
+    }
     const int decimals =
         point == std::string_view::npos ? 0 : static_cast<int>(number.size() - point - 1);
     const Integer magnitude = DigitsValue(number);
@@ -92,17 +106,22 @@ bool TooLong(const Fraction& value) {
 }
 
 WholeMatrix WholeRows(const FractionMatrix& m, std::vector<Integer>& factors) {
-    WholeMatrix whole;
-    for (const std::vector<Fraction>& row : m) {
-        Integer& factor = factors.emplace_back(1);
-        for (const Fraction& x : row) {
-            factor = lcm(factor, Integer(denominator(x)));
+    // A row costs a least common multiple and a product for each entry.
+    constexpr size_t kWorkPerNumber = 128;
+    WholeMatrix whole(m.size());
+    factors.assign(m.size(), 1);
+    const size_t work = m.size() * (m.empty() ? 0 : m.front().size()) * kWorkPerNumber;
+    ParallelFor(m.size(), work, [&](size_t begin, size_t end) {
+        for (size_t i = begin; i < end; ++i) {
+            Integer& factor = factors[i];
+            for (const Fraction& x : m[i]) {
+                factor = lcm(factor, Integer(denominator(x)));
+            }
+            for (const Fraction& x : m[i]) {
+                whole[i].push_back(numerator(x) * (factor / denominator(x)));
+            }
         }
-        std::vector<Integer>& wholeRow = whole.emplace_back();
-        for (const Fraction& x : row) {
-            wholeRow.push_back(numerator(x) * (factor / denominator(x)));
-        }
-    }
+    });
     return whole;
 }
 

@@ -89,27 +89,36 @@ ModularForm EchelonModulo(Residues m, size_t columns, uint64_t offset) {
     return form;
 }
 
-Residues ProductModulo(const Residues& left, const Residues& right, uint64_t offset) {
+namespace {
+
+// The sum of x[k] * y[k] modulo 2^61 - offset.
+uint64_t DotModulo(const std::vector<uint64_t>& x, const std::vector<uint64_t>& y,
+                   uint64_t offset) {
     constexpr size_t kGathered = 8;  // products below 2^122 each: with a residue, below 2^125
-    const size_t width = right.front().size();
-    Residues product(left.size(), std::vector<uint64_t>(width));
-    ParallelFor(left.size(), left.size() * right.size() * width, [&](size_t begin, size_t end) {
-        std::vector<Wide> sums(width);
+    const size_t count = x.size();
+    Wide sum = 0;
+    size_t k = 0;
+    for (; k + kGathered <= count; k += kGathered) {
+        for (size_t u = k; u < k + kGathered; ++u) {
+            sum += Wide{x[u]} * y[u];
+        }
+        sum = Reduce(sum, offset);
+    }
+    for (; k < count; ++k) {
+        sum += Wide{x[k]} * y[k];
+    }
+    return Reduce(sum, offset);
+}
+
+}  // namespace
+
+Residues ProductModulo(const Residues& left, const Residues& rightColumns, uint64_t offset) {
+    Residues product(rightColumns.size(), std::vector<uint64_t>(left.size()));
+    const size_t work = left.size() * rightColumns.size() * left.front().size();
+    ParallelFor(left.size(), work, [&](size_t begin, size_t end) {
         for (size_t i = begin; i < end; ++i) {
-            std::fill(sums.begin(), sums.end(), Wide{0});
-            for (size_t k = 0; k < right.size(); ++k) {
-                const uint64_t x = left[i][k];
-                for (size_t j = 0; j < width; ++j) {
-                    sums[j] += Wide{x} * right[k][j];
-                }
-                if (k % kGathered == kGathered - 1) {
-                    for (Wide& sum : sums) {
-                        sum = Reduce(sum, offset);
-                    }
-                }
-            }
-            for (size_t j = 0; j < width; ++j) {
-                product[i][j] = Reduce(sums[j], offset);
+            for (size_t j = 0; j < rightColumns.size(); ++j) {
+                product[j][i] = DotModulo(left[i], rightColumns[j], offset);
             }
         }
     });

@@ -71,6 +71,6 @@ struct ModularForm {
 
 ModularForm EchelonModulo(Residues m, size_t columns, uint64_t offset);
 
-// left * right modulo 2^61 - offset, each sum gathered in 128 bits and reduced every 8 products;
+// left * right modulo 2^61 - offset, the right factor and the product given by their columns;
 // the rows on all threads.
-Residues ProductModulo(const Residues& left, const Residues& right, uint64_t offset);
+Residues ProductModulo(const Residues& left, const Residues& rightColumns, uint64_t offset);

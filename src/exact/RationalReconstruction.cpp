@@ -2,6 +2,8 @@
 // stands for, by the extended Euclidean algorithm stopped halfway.
 #include "RationalReconstruction.h"
 
+#include <cstdint>
+#include <cstdlib>
 #include <utility>
 
 #include "Calculation.h"
@@ -9,8 +11,63 @@
 
 namespace {
 
+// One step of Euclid's algorithm on the remainders r0 > r1 and their cofactors t0, t1.
+void EuclidStep(Integer& r0, Integer& r1, Integer& t0, Integer& t1) {
+    const Integer q = r0 / r1;
+    r0 = std::exchange(r1, Integer(r0 - q * r1));
+    t0 = std::exchange(t1, Integer(t0 - q * t1));
+}
+
+// Floor division of machine words, b > 0.
+int64_t FloorQuotient(int64_t a, int64_t b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+// Lehmer's steps: as many of Euclid's steps as the leading 62 bits of r0 >= 2^62 decide (Knuth's
+// algorithm L: a quotient is taken when both bounds of the true one agree), gathered in one 2x2
+// matrix and applied to the whole numbers at once; one plain step when they decide none. The
+// steps stop while the simulated r1 is above 2^32 and twice the matrix's second row, so the true
+// r1 stays above 2^(bits(r0) - 31).
+void LehmerSteps(Integer& r0, Integer& r1, Integer& t0, Integer& t1) {
+    constexpr int64_t kLeast = int64_t{1} << 32;
+    const auto shift = static_cast<unsigned>(msb(r0) - 61);
+    auto a = static_cast<int64_t>(r0 >> shift);
+    auto b = static_cast<int64_t>(r1 >> shift);
+    int64_t x0 = 1;  // the matrix (x0 y0; x1 y1) that takes (r0, r1) to the simulated (a, b)
+    int64_t y0 = 0;
+    int64_t x1 = 0;
+    int64_t y1 = 1;
+    while (b + x1 > 0 && b + y1 > 0) {
+        const int64_t q = FloorQuotient(a + x0, b + x1);
+        if (q != FloorQuotient(a + y0, b + y1)) {
+            break;
+        }
+        const int64_t nextB = a - q * b;
+        const int64_t nextX = x0 - q * x1;
+        const int64_t nextY = y0 - q * y1;
+        if (nextB < kLeast || nextB / 2 < std::abs(nextX) + std::abs(nextY)) {
+            break;
+        }
+        x0 = std::exchange(x1, nextX);
+        y0 = std::exchange(y1, nextY);
+        a = std::exchange(b, nextB);
+    }
+    if (y0 == 0) {
+        EuclidStep(r0, r1, t0, t1);
+        return;
+    }
+    const auto apply = [&](Integer& first, Integer& second) {
+        Integer next = x1 * first + y1 * second;
+        first = x0 * first + y0 * second;
+        second = std::move(next);
+    };
+    apply(r0, r1);
+    apply(t0, t1);
+}
+
 // The fraction a/b that is u modulo m with |a| at most `above` and b at most `below`, when
-// there is one; it is the only one when 2 * above * below < m.
+// there is one; it is the only one when 2 * above * below < m. Lehmer's steps while r1 is far
+// above `above`, Euclid's near it.
 bool Reconstruct(const Integer& u, const Integer& m, const Integer& above, const Integer& below,
                  Fraction& value) {
     Integer r0 = m;
@@ -18,9 +75,11 @@ bool Reconstruct(const Integer& u, const Integer& m, const Integer& above, const
     Integer t0 = 0;
     Integer t1 = 1;
     while (r1 > above) {
-        const Integer q = r0 / r1;
-        r0 = std::exchange(r1, Integer(r0 - q * r1));
-        t0 = std::exchange(t1, Integer(t0 - q * t1));
+        if (msb(r1) > msb(above) + 128) {
+            LehmerSteps(r0, r1, t0, t1);
+        } else {
+            EuclidStep(r0, r1, t0, t1);
+        }
     }
     if (t1 == 0 || abs(t1) > below || gcd(r1, abs(t1)) != 1) {
         return false;
