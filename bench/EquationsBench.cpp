@@ -16,6 +16,7 @@
 #include "Calculation.h"
 #include "EquationsPage.h"
 #include "ExactNumbers.h"
+#include "ExactSystem.h"
 #include "Parallel.h"
 #include "SystemText.h"
 
@@ -104,7 +105,7 @@ void ExactVerdict(benchmark::State& state, const std::string& text) {
     const SystemTerms system = ReadSystemTerms(text);
     SystemRanks ranks;
     for (auto _ : state) {
-        ranks = ExactRanks(system);
+        ranks = ExactRanks(AugmentedMatrix(system), system.names.size());
         benchmark::DoNotOptimize(ranks);
     }
     state.SetLabel("ranks " + std::to_string(ranks.coefficients) + " and " +

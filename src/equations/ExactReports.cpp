@@ -168,15 +168,15 @@ std::string SolveByGauss(const std::string& text, bool& isMessage) {
     std::string report = "Методом Гаусса:\r\n\r\n";
     EchelonForm form;
     SystemRanks ranks;
+    const FractionMatrix augmented = AugmentedMatrix(system);
     if (system.names.size() <= kLargestShown && system.freeTerms.size() <= kLargestShown) {
-        ranks = GaussSteps(AugmentedMatrix(system), system.names, report, form);
+        ranks = GaussSteps(augmented, system.names, report, form);
     } else {
         report += "Ход решения показывается для систем не более чем из " + Count(kLargestShown) +
                   " уравнений с " + Count(kLargestShown) + " неизвестными.\r\n";
-        ranks = ExactRanks(system);
+        ranks = ExactRanks(augmented, system.names.size());
         if (ranks.withFreeTerms == ranks.coefficients &&
-            !ModularEchelonForm(AugmentedMatrix(system), system.names.size(), ranks.coefficients,
-                                form)) {
+            !ModularEchelonForm(augmented, system.names.size(), ranks.coefficients, form)) {
             return MessageText(kNumbersTooLong);
         }
     }
@@ -192,11 +192,11 @@ std::string SolveByMatrixMethod(const std::string& text, bool& isMessage) {
     if (std::string message = SquareSystemMessage(system); !message.empty()) {
         return message;
     }
-    if (std::string message = SingularSystemMessage(system); !message.empty()) {
+    FractionMatrix a = AugmentedMatrix(system);
+    if (std::string message = SingularSystemMessage(a); !message.empty()) {
         return message;
     }
     const size_t n = system.names.size();
-    FractionMatrix a = AugmentedMatrix(system);
     const FractionMatrix b = Column(a, n);
     FractionMatrix coefficients = a;
     for (std::vector<Fraction>& row : coefficients) {

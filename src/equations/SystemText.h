@@ -46,13 +46,11 @@ TwoDimDynA CoefficientMatrix(const SystemTerms& system);
 ArrayOfExtended FreeTermValues(const SystemTerms& system);
 
 // The exact ranks of the typed numbers' matrix, without and with the free terms as its last
-// column.
+// column (ExactSystem.h).
 struct SystemRanks {
     size_t coefficients = 0;
     size_t withFreeTerms = 0;
 };
-
-SystemRanks ExactRanks(const SystemTerms& system);
 
 // The largest count of unknowns, and of equations, solved. Cramer's report holds n + 1 matrices
 // of n x n numbers; past this order it takes seconds to write and more than a box can show.
@@ -63,6 +61,3 @@ std::string MessageText(SystemFault fault);
 // The message of a system that is not square or is too large for one solution by determinants,
 // or "".
 std::string SquareSystemMessage(const SystemTerms& system);
-
-// The message of a square system whose typed numbers' determinant is 0, or "".
-std::string SingularSystemMessage(const SystemTerms& system);

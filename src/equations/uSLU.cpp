@@ -2,6 +2,7 @@
 #include "uSLU.h"
 
 #include "Calculation.h"
+#include "ExactSystem.h"
 #include "Parallel.h"
 #include "SystemText.h"
 
@@ -75,17 +76,6 @@ std::string SquareSystemMessage(const SystemTerms& system) {
     return "";
 }
 
-std::string SingularSystemMessage(const SystemTerms& system) {
-    // A singular system: no solution when the free terms raise the rank, otherwise infinitely
-    // many.
-    const SystemRanks ranks = ExactRanks(system);
-    if (ranks.coefficients < system.names.size()) {
-        return MessageText(ranks.withFreeTerms > ranks.coefficients ? kNoSolution
-                                                                    : kNoUniqueSolution);
-    }
-    return "";
-}
-
 std::string SolveByCramer(const std::string& text, bool& isMessage) {
     const SystemTerms system = ReadSystemTerms(text);
     isMessage = true;
@@ -95,7 +85,7 @@ std::string SolveByCramer(const std::string& text, bool& isMessage) {
     // Read before the verdict: a number beyond the binary range overflows whatever the system.
     const TwoDimDynA coefficients = CoefficientMatrix(system);
     const ArrayOfExtended freeTerms = FreeTermValues(system);
-    if (std::string message = SingularSystemMessage(system); !message.empty()) {
+    if (std::string message = SingularSystemMessage(AugmentedMatrix(system)); !message.empty()) {
         return message;
     }
     // D of the typed numbers is not zero, but its binary value may be: then no quotient exists.

@@ -89,13 +89,8 @@ ModularForm EchelonModulo(Residues m, size_t columns, uint64_t offset) {
     return form;
 }
 
-namespace {
-
-// The sum of x[k] * y[k] modulo 2^61 - offset.
-uint64_t DotModulo(const std::vector<uint64_t>& x, const std::vector<uint64_t>& y,
-                   uint64_t offset) {
+uint64_t DotModulo(const uint64_t* x, const uint64_t* y, size_t count, uint64_t offset) {
     constexpr size_t kGathered = 8;  // products below 2^122 each: with a residue, below 2^125
-    const size_t count = x.size();
     Wide sum = 0;
     size_t k = 0;
     for (; k + kGathered <= count; k += kGathered) {
@@ -110,15 +105,14 @@ uint64_t DotModulo(const std::vector<uint64_t>& x, const std::vector<uint64_t>& 
     return Reduce(sum, offset);
 }
 
-}  // namespace
-
 Residues ProductModulo(const Residues& left, const Residues& rightColumns, uint64_t offset) {
     Residues product(rightColumns.size(), std::vector<uint64_t>(left.size()));
     const size_t work = left.size() * rightColumns.size() * left.front().size();
     ParallelFor(left.size(), work, [&](size_t begin, size_t end) {
         for (size_t i = begin; i < end; ++i) {
             for (size_t j = 0; j < rightColumns.size(); ++j) {
-                product[j][i] = DotModulo(left[i], rightColumns[j], offset);
+                product[j][i] =
+                    DotModulo(left[i].data(), rightColumns[j].data(), left[i].size(), offset);
             }
         }
     });

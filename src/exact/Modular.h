@@ -71,6 +71,9 @@ struct ModularForm {
 
 ModularForm EchelonModulo(Residues m, size_t columns, uint64_t offset);
 
+// The sum of x[k] * y[k] for k below count, modulo 2^61 - offset.
+uint64_t DotModulo(const uint64_t* x, const uint64_t* y, size_t count, uint64_t offset);
+
 // left * right modulo 2^61 - offset, the right factor and the product given by their columns;
 // the rows on all threads.
 Residues ProductModulo(const Residues& left, const Residues& rightColumns, uint64_t offset);

@@ -1,9 +1,10 @@
-// p-adic lifting. With A^(-1) modulo one prime p, the solution's p-adic digits come one at a
-// time: X_i = A^(-1) R_i modulo p, then R_(i+1) = (R_i - A X_i) / p, a whole division, from
-// R_0 = B. The residual's entries stay within K = the largest of |B|'s entries and of the rows'
-// sums of |A|, so R + K is kept modulo a few further primes whose product exceeds 2K and read
-// modulo p from them (Garner). X = sum X_i p^i modulo p^s is read back as fractions, tried at
-// every power of two digits and at the last one that the Hadamard bound asks for.
+// p-adic lifting. With A = P^(-1) L U modulo one prime p, the solution's p-adic digits come one
+// at a time: X_i = A^(-1) R_i modulo p, by two triangular solutions, then R_(i+1) =
+// (R_i - A X_i) / p, a whole division, from R_0 = B. The residual's entries stay within K = the
+// largest of |B|'s entries and of the rows' sums of |A|, so R + K is kept modulo a few further
+// primes whose product exceeds 2K and read modulo p from them (Garner). X = sum X_i p^i modulo
+// p^s is read back as fractions, tried at every power of two digits and at the last one that the
+// Hadamard bound asks for.
 //
 // On several threads, as many liftings as threads run side by side, each with a prime of its
 // own and a share of the digits; the Chinese remainder theorem joins their X modulo p_t^s into
@@ -11,6 +12,7 @@
 #include "PadicSolve.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "Calculation.h"
 #include "Modular.h"
@@ -48,24 +50,63 @@ Residues ColumnResidues(const WholeMatrix& m, uint64_t offset) {
     return columns;
 }
 
-// A^(-1) modulo 2^61 - offset, from the echelon form of [A | I]; false when A is singular there.
-bool InverseModulo(const WholeMatrix& a, uint64_t offset, Residues& inverse) {
+// A = P^(-1) L U modulo 2^61 - offset, L unit lower triangular: L's entries below the diagonal
+// and U's on and above it in one matrix, the row of A that each row came from, and the inverses
+// of U's diagonal.
+struct LowerUpper {
+    Residues entries;
+    std::vector<size_t> rows;
+    std::vector<uint64_t> pivotInverses;
+};
+
+// False when A is singular modulo the prime.
+bool FactorModulo(const WholeMatrix& a, uint64_t offset, LowerUpper& factors) {
+    const uint64_t p = Prime(offset);
     const size_t n = a.size();
-    Residues augmented = ResiduesOf(a, offset);
-    for (size_t i = 0; i < n; ++i) {
-        augmented[i].resize(2 * n, 0);
-        augmented[i][n + i] = 1;
-    }
-    const ModularForm form = EchelonModulo(std::move(augmented), n, offset);
-    if (form.pivotColumns.size() < n) {
-        return false;
-    }
-    inverse.assign(n, {});
-    for (size_t i = 0; i < n; ++i) {
-        const auto row = form.entries.begin() + static_cast<std::ptrdiff_t>(i * n);
-        inverse[i].assign(row, row + static_cast<std::ptrdiff_t>(n));
+    Residues& m = factors.entries;
+    m = ResiduesOf(a, offset);
+    factors.rows.resize(n);
+    std::iota(factors.rows.begin(), factors.rows.end(), 0);
+    for (size_t k = 0; k < n; ++k) {
+        size_t pivot = k;
+        while (pivot < n && m[pivot][k] == 0) {
+            ++pivot;
+        }
+        if (pivot == n) {
+            return false;
+        }
+        std::swap(m[pivot], m[k]);
+        std::swap(factors.rows[pivot], factors.rows[k]);
+        const uint64_t inverse = Power(m[k][k], p - 2, offset);
+        factors.pivotInverses.push_back(inverse);
+        for (size_t i = k + 1; i < n; ++i) {
+            std::vector<uint64_t>& row = m[i];
+            row[k] = Reduce(Wide{row[k]} * inverse, offset);
+            const uint64_t factor = p - row[k];
+            for (size_t j = k + 1; j < n; ++j) {
+                row[j] = Reduce(row[j] + Wide{factor} * m[k][j], offset);
+            }
+        }
     }
     return true;
+}
+
+// A^(-1) r modulo the prime, by the two triangular solutions.
+std::vector<uint64_t> SolveModulo(const LowerUpper& factors, const std::vector<uint64_t>& r,
+                                  uint64_t offset) {
+    const uint64_t p = Prime(offset);
+    const Residues& m = factors.entries;
+    const size_t n = m.size();
+    std::vector<uint64_t> x(n);
+    for (size_t i = 0; i < n; ++i) {
+        x[i] = Reduce(r[factors.rows[i]] + Wide{p} - DotModulo(m[i].data(), x.data(), i, offset),
+                      offset);
+    }
+    for (size_t i = n; i-- > 0;) {
+        const uint64_t known = DotModulo(m[i].data() + i + 1, x.data() + i + 1, n - i - 1, offset);
+        x[i] = Reduce(Wide{x[i] + p - known} * factors.pivotInverses[i], offset);
+    }
+    return x;
 }
 
 // The further primes q_t that hold R + K, with what every lifting needs modulo each.
@@ -118,7 +159,7 @@ ResidualPrimes ResidualPrimesOf(const WholeMatrix& a, const WholeMatrix& b, uint
 // digits of X so far, by columns.
 struct Lifting {
     uint64_t offset = 0;
-    Residues inverse;
+    LowerUpper factors;
     std::vector<Residues> shifted;
     std::vector<Residues> digits;
 };
@@ -181,8 +222,10 @@ void Lift(const ResidualPrimes& primes, Lifting& lifting, const Residues& digit)
 void Advance(const ResidualPrimes& primes, Lifting& lifting, size_t digits, size_t total) {
     while (lifting.digits.size() < digits) {
         NoteProgress(lifting.digits.size(), total);
-        Residues digit =
-            ProductModulo(lifting.inverse, ResidualModulo(primes, lifting), lifting.offset);
+        Residues digit = ResidualModulo(primes, lifting);
+        for (std::vector<uint64_t>& column : digit) {
+            column = SolveModulo(lifting.factors, column, lifting.offset);
+        }
         Lift(primes, lifting, digit);
         lifting.digits.push_back(std::move(digit));
     }
@@ -207,23 +250,22 @@ Integer InversePower(const Integer& a, uint64_t offset, size_t s) {
 class JoinedLiftings {
 public:
     JoinedLiftings(const std::vector<Lifting>& liftings, size_t s) : liftings_(liftings), s_(s) {
-        Integer product = 1;
+        modulus_ = 1;
         for (const Lifting& lifting : liftings) {
             moduli_.push_back(pow(Integer(Prime(lifting.offset)), static_cast<unsigned>(s)));
-            inverses_.push_back(product == 1 ? Integer(1)
-                                             : InversePower(product, lifting.offset, s));
-            products_.push_back(product);
-            product *= moduli_.back();
+            inverses_.push_back(modulus_ == 1 ? Integer(1)
+                                              : InversePower(modulus_, lifting.offset, s));
+            products_.push_back(modulus_);
+            modulus_ *= moduli_.back();
         }
-        modulus_ = product;
     }
 
     const Integer& Modulus() const { return modulus_; }
 
     // Entry e of X, the entries row by row.
     Integer Value(size_t e) const {
-        Integer x = 0;
-        for (size_t t = 0; t < liftings_.size(); ++t) {
+        Integer x = LiftedValue(liftings_.front(), e);
+        for (size_t t = 1; t < liftings_.size(); ++t) {
             Integer difference = (LiftedValue(liftings_[t], e) - x) % moduli_[t];
             if (difference < 0) {
                 difference += moduli_[t];
@@ -270,7 +312,7 @@ std::vector<Lifting> RegularLiftings(const WholeMatrix& a, size_t wanted, uint64
         ParallelFor(
             candidates.size(), candidates.size() * n * n * n, [&](size_t begin, size_t end) {
                 for (size_t t = begin; t < end; ++t) {
-                    regular[t] = InverseModulo(a, candidates[t].offset, candidates[t].inverse);
+                    regular[t] = FactorModulo(a, candidates[t].offset, candidates[t].factors);
                 }
             });
         for (size_t t = 0; t < candidates.size(); ++t) {
