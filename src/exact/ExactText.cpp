@@ -3,29 +3,34 @@
 
 #include <vector>
 
+#include "Parallel.h"
 #include "TextColumns.h"
 
 namespace {
 
 struct MatrixLines {
     std::vector<std::string> lines;
-    std::vector<bool> approximate;
+    std::vector<char> approximate;  // not vector<bool>: the rows are written on several threads
 };
 
 // The lines of a matrix of rows x columns entries, entry (i, j) written by text(i, j,
-// approximate).
+// approximate); the rows' texts on all threads.
 template <typename EntryText>
 MatrixLines LayOut(size_t rows, size_t columns, size_t bar, EntryText text) {
+    // An entry's text costs some divisions of its numbers by powers of ten.
+    constexpr size_t kWorkPerEntry = 256;
     std::vector<std::vector<std::string>> left(rows);
     std::vector<std::vector<std::string>> right(rows);
-    MatrixLines laid{{}, std::vector<bool>(rows, false)};
-    for (size_t i = 0; i < rows; ++i) {
-        for (size_t j = 0; j < columns; ++j) {
-            bool approximate = false;
-            (j < bar ? left : right)[i].push_back(text(i, j, approximate));
-            laid.approximate[i] = laid.approximate[i] || approximate;
+    MatrixLines laid{{}, std::vector<char>(rows, 0)};
+    ParallelFor(rows, rows * columns * kWorkPerEntry, [&](size_t begin, size_t end) {
+        for (size_t i = begin; i < end; ++i) {
+            for (size_t j = 0; j < columns; ++j) {
+                bool approximate = false;
+                (j < bar ? left : right)[i].push_back(text(i, j, approximate));
+                laid.approximate[i] = static_cast<char>(laid.approximate[i] != 0 || approximate);
+            }
         }
-    }
+    });
     laid.lines = AlignedRows(left);
     if (bar < columns) {
         const std::vector<std::string> rightLines = AlignedRows(right);
@@ -45,7 +50,7 @@ MatrixLines LayOut(const FractionMatrix& m, size_t bar) {
 std::string Lines(const MatrixLines& laid) {
     std::string text;
     for (size_t i = 0; i < laid.lines.size(); ++i) {
-        text += Line(laid.lines[i], laid.approximate[i]);
+        text += Line(laid.lines[i], laid.approximate[i] != 0);
     }
     return text;
 }
@@ -74,7 +79,7 @@ std::string Bracketed(const std::string& label, const FractionMatrix& m) {
         const bool last = i + 1 == laid.lines.size();
         text += Line(
             (i == 0 ? label : std::string(label.size(), ' ')) + laid.lines[i] + (last ? " )" : ""),
-            laid.approximate[i]);
+            laid.approximate[i] != 0);
     }
     return text + "\r\n";
 }

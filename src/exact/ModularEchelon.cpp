@@ -188,18 +188,30 @@ Integer Symmetric(const MixedRadix& numbers) {
 Fraction DeterminantOf(const WholeSystem& whole, size_t columns, const Integer& common) {
     const size_t bits = HadamardBits(whole.rows, columns);
     const size_t enough = PrimesFor(bits - std::min<size_t>(bits, msb(common)) + 1);
-    MixedRadix cofactors;
-    for (uint64_t offset = NextPrimeOffset(0); cofactors.offsets.size() < enough;
+    std::vector<uint64_t> offsets;
+    std::vector<uint64_t> commonInverses;
+    for (uint64_t offset = NextPrimeOffset(0); offsets.size() < enough;
          offset = NextPrimeOffset(offset)) {
         const auto commonModulo = static_cast<uint64_t>(Integer(common % Prime(offset)));
-        if (commonModulo == 0) {
-            continue;
+        if (commonModulo != 0) {
+            offsets.push_back(offset);
+            commonInverses.push_back(Power(commonModulo, Prime(offset) - 2, offset));
         }
-        Residues m = ResiduesModulo(whole, offset);
-        uint64_t d = 0;
-        ForwardModulo(m, columns, offset, &d);
-        const uint64_t inverse = Power(commonModulo, Prime(offset) - 2, offset);
-        AddResidues(cofactors, {Reduce(Wide{d} * inverse, offset)}, offset);
+    }
+    // The eliminations on all threads, the residues joined in order.
+    std::vector<uint64_t> residues(enough);
+    const size_t n = whole.rows.size();
+    ParallelFor(enough, enough * n * n * n / 3, [&](size_t begin, size_t end) {
+        for (size_t t = begin; t < end; ++t) {
+            Residues m = ResiduesModulo(whole, offsets[t]);
+            uint64_t d = 0;
+            ForwardModulo(m, columns, offsets[t], &d);
+            residues[t] = Reduce(Wide{d} * commonInverses[t], offsets[t]);
+        }
+    });
+    MixedRadix cofactors;
+    for (size_t t = 0; t < enough; ++t) {
+        AddResidues(cofactors, {residues[t]}, offsets[t]);
     }
     return Fraction(Symmetric(cofactors) * common, whole.scale);
 }
@@ -310,9 +322,11 @@ bool ResidueForm(const WholeSystem& whole, size_t columns, size_t rank, size_t e
             std::vector<Integer> scaled;
             Integer common;
             proved = (IsPowerOfTwo(count) || count == enough) &&
-                     ReadBack(
-                         modular.entries.size(), [&](size_t e) { return Value(numbers, e); },
-                         Modulus(numbers), scaled, common) &&
+                     ReadBack(modular.entries.size(),
+                              {{Modulus(numbers)},
+                               [&](size_t, size_t e) { return Value(numbers, e); },
+                               [&](size_t e) { return Value(numbers, e); }},
+                              scaled, common) &&
                      Proved(whole.rows, best, others, scaled, common);
             if (proved) {
                 FillForm(best, others, width, scaled, common, form);

@@ -250,19 +250,22 @@ Integer InversePower(const Integer& a, uint64_t offset, size_t s) {
 class JoinedLiftings {
 public:
     JoinedLiftings(const std::vector<Lifting>& liftings, size_t s) : liftings_(liftings), s_(s) {
-        modulus_ = 1;
+        Integer product = 1;
         for (const Lifting& lifting : liftings) {
             moduli_.push_back(pow(Integer(Prime(lifting.offset)), static_cast<unsigned>(s)));
-            inverses_.push_back(modulus_ == 1 ? Integer(1)
-                                              : InversePower(modulus_, lifting.offset, s));
-            products_.push_back(modulus_);
-            modulus_ *= moduli_.back();
+            inverses_.push_back(product == 1 ? Integer(1)
+                                             : InversePower(product, lifting.offset, s));
+            products_.push_back(product);
+            product *= moduli_.back();
         }
     }
 
-    const Integer& Modulus() const { return modulus_; }
+    const std::vector<Integer>& Moduli() const { return moduli_; }
 
-    // Entry e of X, the entries row by row.
+    // Entry e of X modulo p_t^s, the entries row by row.
+    Integer Part(size_t t, size_t e) const { return LiftedValue(liftings_[t], e); }
+
+    // Entry e of X modulo the product.
     Integer Value(size_t e) const {
         Integer x = LiftedValue(liftings_.front(), e);
         for (size_t t = 1; t < liftings_.size(); ++t) {
@@ -293,7 +296,6 @@ private:
     std::vector<Integer> moduli_;    // p_t^s
     std::vector<Integer> products_;  // the moduli before t
     std::vector<Integer> inverses_;  // those products' inverses modulo p_t^s
-    Integer modulus_;
 };
 
 // Liftings with A regular modulo their primes, as many as wanted, from the primes after
@@ -351,10 +353,10 @@ bool PadicSolve(const WholeMatrix& a, const WholeMatrix& b, size_t bits,
             }
         });
         const JoinedLiftings joined(liftings, s);
-        if (ReadBack(
-                n * width, [&](size_t e) { return joined.Value(e); }, joined.Modulus(), scaled,
-                common) &&
-            accepted(scaled, common)) {
+        const SplitResidues residues{joined.Moduli(),
+                                     [&](size_t t, size_t e) { return joined.Part(t, e); },
+                                     [&](size_t e) { return joined.Value(e); }};
+        if (ReadBack(n * width, residues, scaled, common) && accepted(scaled, common)) {
             return true;
         }
         if (s == each) {

@@ -89,10 +89,34 @@ bool Reconstruct(const Integer& u, const Integer& m, const Integer& above, const
     return true;
 }
 
+// Entry e times `guess` as the number y with |y| <= above and |y| < factors[0] / 2 that it is
+// modulo each factor, when there is one.
+bool ShortProduct(const SplitResidues& residues, size_t e, const Integer& guess,
+                  const Integer& above, Integer& y) {
+    const Integer& first = residues.factors.front();
+    y = residues.part(0, e) * guess % first;
+    if (y > first / 2) {
+        y -= first;
+    }
+    if (abs(y) > above) {
+        return false;
+    }
+    for (size_t t = 1; t < residues.factors.size(); ++t) {
+        if ((residues.part(t, e) * guess - y) % residues.factors[t] != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-bool ReadBack(size_t count, const std::function<Integer(size_t)>& residue, const Integer& m,
-              std::vector<Integer>& scaled, Integer& common) {
+bool ReadBack(size_t count, const SplitResidues& residues, std::vector<Integer>& scaled,
+              Integer& common) {
+    Integer m = 1;
+    for (const Integer& factor : residues.factors) {
+        m *= factor;
+    }
     // A power of two at most sqrt(m / 2).
     const Integer limit = Integer(1) << ((msb(m) - 1) / 2);
     common = 1;
@@ -102,13 +126,15 @@ bool ReadBack(size_t count, const std::function<Integer(size_t)>& residue, const
     // common denominator of them all.
     Integer guess;
     std::vector<Integer> guessed(count);
+    std::vector<char> guessedShort(count, 0);
     for (size_t e = 0; e < count; ++e) {
         if (e == 1) {
             guess = common;
             ParallelFor(count - 1, ProductsWork(count, m), [&](size_t begin, size_t end) {
                 for (size_t i = begin + 1; i < end + 1; ++i) {
                     StopIfAsked();
-                    guessed[i] = residue(i) * guess % m;
+                    guessedShort[i] = static_cast<char>(
+                        ShortProduct(residues, i, guess, limit * guess, guessed[i]));
                 }
             });
         }
@@ -117,8 +143,13 @@ bool ReadBack(size_t count, const std::function<Integer(size_t)>& residue, const
         if (below == 0) {
             return false;
         }
-        const Integer t = e > 0 && common == guess ? guessed[e] : Integer(residue(e) * common % m);
         const Integer above = limit * common;
+        if (e > 0 && common == guess && guessedShort[e] != 0) {
+            scaled[e] = guessed[e];
+            commonThen[e] = common;
+            continue;
+        }
+        const Integer t = residues.joined(e) * common % m;
         Fraction value;
         if (t <= above || m - t <= above) {
             scaled[e] = t <= above ? t : Integer(t - m);

@@ -14,10 +14,18 @@ inline size_t ProductsWork(size_t count, const Integer& x) {
     return count * digits * digits;
 }
 
-// The numbers whose residues modulo m are residue(0), ..., residue(count - 1), each a fraction
-// whose numerator and denominator are at most sqrt(m / 2), as whole numbers `scaled` over one
-// common denominator. The denominators found so far are tried first: an entry times their
-// product is mostly whole. False when some entry has no such fraction. `residue` is called on
-// several threads at once.
-bool ReadBack(size_t count, const std::function<Integer(size_t)>& residue, const Integer& m,
-              std::vector<Integer>& scaled, Integer& common);
+// Numbers known modulo m = factors[0] * factors[1] * ..., the factors coprime: part(t, e) is
+// number e modulo factors[t], joined(e) is number e modulo m. Both are called on several threads
+// at once.
+struct SplitResidues {
+    std::vector<Integer> factors;
+    std::function<Integer(size_t, size_t)> part;
+    std::function<Integer(size_t)> joined;
+};
+
+// The numbers 0, ..., count - 1 of `residues`, each a fraction whose numerator and denominator
+// are at most sqrt(m / 2), as whole numbers `scaled` over one common denominator. The
+// denominators found so far are tried first: an entry times their product is mostly a short
+// whole number, found modulo each factor. False when some entry has no such fraction.
+bool ReadBack(size_t count, const SplitResidues& residues, std::vector<Integer>& scaled,
+              Integer& common);

@@ -1,10 +1,15 @@
-// p-adic lifting against Gauss-Jordan elimination over fractions.
+// p-adic lifting against Gauss-Jordan elimination over fractions, and fractions read back from
+// their residues.
 #include <gtest/gtest.h>
 
+#include <boost/integer/mod_inverse.hpp>
 #include <random>
 #include <tuple>
 
+#include "Modular.h"
 #include "PadicSolve.h"
+#include "Parallel.h"
+#include "RationalReconstruction.h"
 #include "ReferenceElimination.h"
 
 namespace {
@@ -102,22 +107,28 @@ TEST(PadicSolve, AgreesWithTheReference) {
         Random(20, 2, 5, 4),
         Hilbert(8),
     };
-    for (const auto& [a, b] : systems) {
-        std::vector<Integer> scaled;
-        Integer common;
-        int candidates = 0;
-        const auto proved = [&](const std::vector<Integer>& x, const Integer& d) {
-            ++candidates;
-            return Solves(a, b, x, d);
-        };
-        ASSERT_TRUE(PadicSolve(a, b, JoinedBits(a, b), proved, scaled, common)) << a.size();
-        const FractionMatrix expected = Reference(a, b);
-        for (size_t e = 0; e < scaled.size(); ++e) {
-            EXPECT_EQ(Fraction(scaled[e], common), expected[e / b[0].size()][e % b[0].size()])
-                << a.size() << " x " << a.size() << ", entry " << e;
+    // One thread lifts alone; more lift side by side, each with a prime of its own.
+    for (const size_t threads : {1, 2, 7}) {
+        SetCalculationThreads(threads);
+        for (const auto& [a, b] : systems) {
+            std::vector<Integer> scaled;
+            Integer common;
+            int candidates = 0;
+            const auto proved = [&](const std::vector<Integer>& x, const Integer& d) {
+                ++candidates;
+                return Solves(a, b, x, d);
+            };
+            ASSERT_TRUE(PadicSolve(a, b, JoinedBits(a, b), proved, scaled, common)) << a.size();
+            const FractionMatrix expected = Reference(a, b);
+            for (size_t e = 0; e < scaled.size(); ++e) {
+                EXPECT_EQ(Fraction(scaled[e], common), expected[e / b[0].size()][e % b[0].size()])
+                    << a.size() << " x " << a.size() << ", entry " << e << ", " << threads
+                    << " threads";
+            }
+            EXPECT_GE(candidates, b[0][0] == Integer(1) << 61 ? 2 : 1);
         }
-        EXPECT_GE(candidates, b[0][0] == Integer(1) << 61 ? 2 : 1);
     }
+    SetCalculationThreads(0);
 }
 
 // A singular matrix, and a test that turns every candidate down: no solution.
@@ -131,6 +142,69 @@ TEST(PadicSolve, FailsWithoutARegularMatrixOrAProof) {
     const auto always = [](const std::vector<Integer>&, const Integer&) { return true; };
     EXPECT_FALSE(PadicSolve(singular, b, JoinedBits(singular, b), always, scaled, common));
     EXPECT_FALSE(PadicSolve(a, b, JoinedBits(a, b), never, scaled, common));
+}
+
+// Fractions of up to 3,000 bits, with one denominator and with five, from their residues modulo
+// one, two and three powers of primes large enough for them over their least common denominator:
+// the same fractions over that denominator.
+TEST(ReadBack, FindsTheFractionsFromSplitResidues) {
+    for (const size_t bits : {10, 200, 3000}) {
+        for (const size_t denominators : {1, 5}) {
+            std::mt19937_64 random(bits + denominators);
+            const auto number = [&] {
+                Integer x = 1;
+                while (msb(x) + 64 < bits) {
+                    x = (x << 64) + random();
+                }
+                return Integer(x << (bits - msb(x) - 1)) + random() % 2;
+            };
+            std::vector<Integer> below;
+            for (size_t d = 0; d < denominators; ++d) {
+                below.push_back(number() | 1);
+            }
+            std::vector<Fraction> fractions;
+            Integer common = 1;
+            for (size_t e = 0; e < 12; ++e) {
+                fractions.emplace_back(random() % 2 == 0 ? number() : Integer(-number()),
+                                       below[e % denominators]);
+                common = lcm(common, Integer(denominator(fractions.back())));
+            }
+            for (const size_t parts : {1, 2, 3}) {
+                // Each factor p^k above 2^(2 total + 4) ^ (1 / parts): their product holds the
+                // common denominator and the numerators over it, of `total` bits at most.
+                const size_t total = msb(common) + bits + 2;
+                const auto power = static_cast<unsigned>((2 * total + 4) / (60 * parts) + 1);
+                SplitResidues residues;
+                uint64_t offset = 0;
+                for (size_t t = 0; t < parts; ++t) {
+                    offset = NextPrimeOffset(offset);
+                    residues.factors.push_back(pow(Integer(Prime(offset)), power));
+                }
+                // Number e modulo m: its numerator times the inverse of its denominator.
+                const auto modulo = [&](size_t e, const Integer& m) {
+                    const Integer& d = denominator(fractions[e]);
+                    Integer x = numerator(fractions[e]) *
+                                boost::integer::mod_inverse(Integer(d % m), m) % m;
+                    return x < 0 ? Integer(x + m) : x;
+                };
+                Integer m = 1;
+                for (const Integer& factor : residues.factors) {
+                    m *= factor;
+                }
+                residues.part = [&](size_t t, size_t e) { return modulo(e, residues.factors[t]); };
+                residues.joined = [&](size_t e) { return modulo(e, m); };
+                std::vector<Integer> scaled;
+                Integer found;
+                ASSERT_TRUE(ReadBack(fractions.size(), residues, scaled, found))
+                    << bits << " bits, " << parts << " parts";
+                EXPECT_EQ(found, common) << bits << " bits, " << parts << " parts";
+                for (size_t e = 0; e < fractions.size(); ++e) {
+                    EXPECT_EQ(Fraction(scaled[e], found), fractions[e])
+                        << bits << " bits, " << parts << " parts, entry " << e;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
