@@ -16,6 +16,21 @@ uint64_t NextPrimeOffset(uint64_t offset) {
     return offset;
 }
 
+uint64_t ResidueOf(const Integer& x, uint64_t offset) {
+    const auto r = static_cast<uint64_t>(Integer(abs(x) % Prime(offset)));
+    return x < 0 && r != 0 ? Prime(offset) - r : r;
+}
+
+Residues ResiduesOf(const WholeMatrix& m, uint64_t offset) {
+    Residues residues(m.size());
+    for (size_t i = 0; i < m.size(); ++i) {
+        for (const Integer& x : m[i]) {
+            residues[i].push_back(ResidueOf(x, offset));
+        }
+    }
+    return residues;
+}
+
 std::vector<size_t> ForwardModulo(Residues& m, size_t columns, uint64_t offset,
                                   uint64_t* determinant) {
     const uint64_t p = Prime(offset);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "ExactNumbers.h"
+
 using Residues = std::vector<std::vector<uint64_t>>;
 
 __extension__ using Wide = unsigned __int128;
@@ -36,6 +38,15 @@ inline uint64_t Power(uint64_t base, uint64_t exponent, uint64_t offset) {
         base = Reduce(Wide{base} * base, offset);
     }
     return result;
+}
+
+// x modulo 2^61 - offset, and each entry of m.
+uint64_t ResidueOf(const Integer& x, uint64_t offset);
+Residues ResiduesOf(const WholeMatrix& m, uint64_t offset);
+
+// The number in (-m/2, m/2] that x in [0, m) stands for modulo m.
+inline Integer SymmetricResidue(const Integer& x, const Integer& m) {
+    return x > m / 2 ? Integer(x - m) : x;
 }
 
 // How many primes give a product above 2^bits; each is above 2^60.

@@ -177,9 +177,7 @@ void FillForm(const std::vector<size_t>& pivotColumns, const std::vector<size_t>
 
 // The number in (-M/2, M/2] that the residues stand for.
 Integer Symmetric(const MixedRadix& numbers) {
-    const Integer modulus = Modulus(numbers);
-    const Integer x = Value(numbers, 0);
-    return x > modulus / 2 ? Integer(x - modulus) : x;
+    return SymmetricResidue(Value(numbers, 0), Modulus(numbers));
 }
 
 // The determinant of the square whole matrix: common, the denominator of its inverse's

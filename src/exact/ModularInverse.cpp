@@ -18,20 +18,6 @@
 
 namespace {
 
-using Residues = std::vector<std::vector<uint64_t>>;
-
-Residues ResiduesOf(const WholeMatrix& m, uint64_t offset) {
-    const Integer p = Prime(offset);
-    Residues residues(m.size());
-    for (size_t i = 0; i < m.size(); ++i) {
-        for (const Integer& x : m[i]) {
-            const Integer r = x % p;
-            residues[i].push_back(static_cast<uint64_t>(r < 0 ? Integer(r + p) : r));
-        }
-    }
-    return residues;
-}
-
 // The adjugate modulo the prime, in place of the matrix, by Gauss-Jordan elimination in place
 // (the exchanged rows become exchanged columns at the end); the determinant's residue, 0 without
 // an adjugate.
@@ -111,8 +97,7 @@ struct Remainders {
         for (size_t i = 0; i < residues.size(); ++i) {
             x += units[i] * residues[i];
         }
-        x %= modulus;
-        return x > modulus / 2 ? Integer(x - modulus) : x;
+        return SymmetricResidue(x % modulus, modulus);
     }
 };
 

@@ -24,21 +24,6 @@ namespace {
 // Primes tried for each lifting, for one modulo which A is regular.
 constexpr size_t kTriedPrimes = 3;
 
-uint64_t ResidueOf(const Integer& x, uint64_t offset) {
-    const auto r = static_cast<uint64_t>(Integer(abs(x) % Prime(offset)));
-    return x < 0 && r != 0 ? Prime(offset) - r : r;
-}
-
-Residues ResiduesOf(const WholeMatrix& m, uint64_t offset) {
-    Residues residues(m.size());
-    for (size_t i = 0; i < m.size(); ++i) {
-        for (const Integer& x : m[i]) {
-            residues[i].push_back(ResidueOf(x, offset));
-        }
-    }
-    return residues;
-}
-
 // The columns of a whole matrix's residues.
 Residues ColumnResidues(const WholeMatrix& m, uint64_t offset) {
     Residues columns(m.front().size(), std::vector<uint64_t>(m.size()));

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "Calculation.h"
+#include "Modular.h"
 #include "Parallel.h"
 
 namespace {
@@ -94,10 +95,7 @@ bool Reconstruct(const Integer& u, const Integer& m, const Integer& above, const
 bool ShortProduct(const SplitResidues& residues, size_t e, const Integer& guess,
                   const Integer& above, Integer& y) {
     const Integer& first = residues.factors.front();
-    y = residues.part(0, e) * guess % first;
-    if (y > first / 2) {
-        y -= first;
-    }
+    y = SymmetricResidue(residues.part(0, e) * guess % first, first);
     if (abs(y) > above) {
         return false;
     }
