@@ -17,8 +17,9 @@ struct MatrixLines {
 // approximate); the rows' texts on all threads.
 template <typename EntryText>
 MatrixLines LayOut(size_t rows, size_t columns, size_t bar, EntryText text) {
-    // An entry's text costs some divisions of its numbers by powers of ten.
-    constexpr size_t kWorkPerEntry = 256;
+    // An entry's text costs about 64 multiply-adds when short and 256 when rounded (matrix_bench's
+    // exact inverses and equations_bench's matrix method).
+    constexpr size_t kWorkPerEntry = 128;
     std::vector<std::vector<std::string>> left(rows);
     std::vector<std::vector<std::string>> right(rows);
     MatrixLines laid{{}, std::vector<char>(rows, 0)};

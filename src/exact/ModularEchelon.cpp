@@ -39,18 +39,25 @@ struct WholeSystem {
 };
 
 WholeSystem WholeSystemOf(const FractionMatrix& m) {
+    // Exporting a number's digits costs about as much as reading a short one.
+    constexpr size_t kWorkPerNumber = 64;
     WholeSystem whole;
     std::vector<Integer> factors;
     whole.rows = WholeRows(m, factors);
-    for (size_t i = 0; i < whole.rows.size(); ++i) {
-        whole.scale *= factors[i];
-        std::vector<Limbs>& limbRow = whole.limbs.emplace_back();
-        for (const Integer& value : whole.rows[i]) {
-            Limbs& limbs = limbRow.emplace_back();
-            limbs.negative = value < 0;
-            export_bits(Integer(abs(value)), std::back_inserter(limbs.digits), 64);
-        }
+    for (const Integer& factor : factors) {
+        whole.scale *= factor;
     }
+    whole.limbs.resize(whole.rows.size());
+    const size_t work = m.size() * m.front().size() * kWorkPerNumber;
+    ParallelFor(whole.rows.size(), work, [&](size_t begin, size_t end) {
+        for (size_t i = begin; i < end; ++i) {
+            for (const Integer& value : whole.rows[i]) {
+                Limbs& limbs = whole.limbs[i].emplace_back();
+                limbs.negative = value < 0;
+                export_bits(Integer(abs(value)), std::back_inserter(limbs.digits), 64);
+            }
+        }
+    });
     return whole;
 }
 
