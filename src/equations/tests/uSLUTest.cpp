@@ -32,6 +32,12 @@ TEST(CheckSystem, NamesTheFirstFault) {
          Rejected("x+=1", kBadName), Rejected("2x + 3y = 5", kBadName),
          Rejected("1.2.3x+-y=1", kPoint), Rejected("x+y+2=1\r\nx=", kFreeTerm),
          Rejected("2x+3=a", kFreeTerm), Rejected("x=--1", kSign)});
+    // A long text's lines are checked on all threads: the first faulty line still names the fault.
+    std::string longText = "x+y=1";
+    for (int line = 1; line < 2000; ++line) {
+        longText += line == 1500 ? "\r\nx+=1" : line == 1900 ? "\r\n=5" : "\r\nx+y=1";
+    }
+    ExpectChecks(CheckSystem, {Rejected(longText, kBadName)});
 }
 
 // The exact methods' check takes typed fractions where numbers stand; Cramer's refuses the "/".
@@ -59,6 +65,18 @@ TEST(ReadSystemTerms, ReadsNamesCoefficientsAndFreeTermsOfAnAcceptedText) {
         EXPECT_EQ(std::make_tuple(system.names, CoefficientMatrix(system), FreeTermValues(system)),
                   std::tie(names, coefficients, freeTerms))
             << text;
+    }
+    // A long text's lines are split on all threads, its names still in order of appearance.
+    std::string longText = "x0-x1=1";
+    for (int line = 1; line < 2000; ++line) {
+        longText += "\r\nx" + std::to_string(line) + "-x" + std::to_string(line + 1) + "=1";
+    }
+    const SystemTerms system = ReadSystemTerms(longText);
+    ASSERT_EQ(system.names.size(), 2001U);
+    for (size_t row = 0; row < 2000; ++row) {
+        EXPECT_EQ(system.names[row], "x" + std::to_string(row));
+        EXPECT_EQ(system.termsOfLine[row],
+                  (std::vector<std::pair<size_t, std::string>>{{row, "1"}, {row + 1, "-1"}}));
     }
 }
 
