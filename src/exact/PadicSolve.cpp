@@ -140,7 +140,7 @@ ResidualPrimes ResidualPrimesOf(const WholeMatrix& a, const WholeMatrix& b, uint
     return primes;
 }
 
-// One lifting: its prime p = 2^61 - offset, A^(-1) modulo p, R + K modulo each q_t, and the
+// One lifting: its prime p = 2^61 - offset, A's factors modulo p, R + K modulo each q_t, and the
 // digits of X so far, by columns.
 struct Lifting {
     uint64_t offset = 0;
