@@ -338,9 +338,10 @@ bool PadicSolve(const WholeMatrix& a, const WholeMatrix& b, size_t bits,
             }
         });
         const JoinedLiftings joined(liftings, s);
+        // An entry of X times a divisor of det A is at most a minor of [A | B] (Cramer's rule).
         const SplitResidues residues{joined.Moduli(),
                                      [&](size_t t, size_t e) { return joined.Part(t, e); },
-                                     [&](size_t e) { return joined.Value(e); }};
+                                     [&](size_t e) { return joined.Value(e); }, Integer(1) << bits};
         if (ReadBack(n * width, residues, scaled, common) && accepted(scaled, common)) {
             return true;
         }

@@ -91,15 +91,17 @@ bool Reconstruct(const Integer& u, const Integer& m, const Integer& above, const
 }
 
 // Entry e times `guess` as the number y with |y| <= above and |y| < factors[0] / 2 that it is
-// modulo each factor, when there is one.
+// modulo each factor, when there is one. With a scaled bound below factors[0] / 2, the first
+// factor alone tells the product of a denominator's divisor.
 bool ShortProduct(const SplitResidues& residues, size_t e, const Integer& guess,
                   const Integer& above, Integer& y) {
     const Integer& first = residues.factors.front();
     y = SymmetricResidue(residues.part(0, e) * guess % first, first);
-    if (abs(y) > above) {
+    const bool firstTells = residues.scaledBound != 0 && 2 * residues.scaledBound < first;
+    if (abs(y) > above || (firstTells && abs(y) > residues.scaledBound)) {
         return false;
     }
-    for (size_t t = 1; t < residues.factors.size(); ++t) {
+    for (size_t t = 1; t < residues.factors.size() && !firstTells; ++t) {
         if ((residues.part(t, e) * guess - y) % residues.factors[t] != 0) {
             return false;
         }

@@ -16,11 +16,13 @@ inline size_t ProductsWork(size_t count, const Integer& x) {
 
 // Numbers known modulo m = factors[0] * factors[1] * ..., the factors coprime: part(t, e) is
 // number e modulo factors[t], joined(e) is number e modulo m. Both are called on several threads
-// at once.
+// at once. A scaledBound other than 0 is a bound on the magnitude of each number times any
+// divisor of the least common denominator of them all.
 struct SplitResidues {
     std::vector<Integer> factors;
     std::function<Integer(size_t, size_t)> part;
     std::function<Integer(size_t)> joined;
+    Integer scaledBound = 0;
 };
 
 // The numbers 0, ..., count - 1 of `residues`, each a fraction whose numerator and denominator

@@ -145,8 +145,9 @@ TEST(PadicSolve, FailsWithoutARegularMatrixOrAProof) {
 }
 
 // Fractions of up to 3,000 bits, with one denominator and with five, from their residues modulo
-// one, two and three powers of primes large enough for them over their least common denominator:
-// the same fractions over that denominator.
+// one, two and three powers of primes large enough for them over their least common denominator,
+// with and without a bound on their numerators over it: the same fractions over that
+// denominator.
 TEST(ReadBack, FindsTheFractionsFromSplitResidues) {
     for (const size_t bits : {10, 200, 3000}) {
         for (const size_t denominators : {1, 5}) {
@@ -193,14 +194,19 @@ TEST(ReadBack, FindsTheFractionsFromSplitResidues) {
                 }
                 residues.part = [&](size_t t, size_t e) { return modulo(e, residues.factors[t]); };
                 residues.joined = [&](size_t e) { return modulo(e, m); };
-                std::vector<Integer> scaled;
-                Integer found;
-                ASSERT_TRUE(ReadBack(fractions.size(), residues, scaled, found))
-                    << bits << " bits, " << parts << " parts";
-                EXPECT_EQ(found, common) << bits << " bits, " << parts << " parts";
-                for (size_t e = 0; e < fractions.size(); ++e) {
-                    EXPECT_EQ(Fraction(scaled[e], found), fractions[e])
-                        << bits << " bits, " << parts << " parts, entry " << e;
+                // Without a bound on the numerators over the common denominator, and with one.
+                for (const Integer& bound : {Integer(0), Integer(Integer(1) << (total - 1))}) {
+                    residues.scaledBound = bound;
+                    std::vector<Integer> scaled;
+                    Integer found;
+                    ASSERT_TRUE(ReadBack(fractions.size(), residues, scaled, found))
+                        << bits << " bits, " << parts << " parts, bound " << bound;
+                    EXPECT_EQ(found, common) << bits << " bits, " << parts << " parts";
+                    for (size_t e = 0; e < fractions.size(); ++e) {
+                        EXPECT_EQ(Fraction(scaled[e], found), fractions[e])
+                            << bits << " bits, " << parts << " parts, bound " << bound << ", entry "
+                            << e;
+                    }
                 }
             }
         }
