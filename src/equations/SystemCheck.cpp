@@ -29,6 +29,65 @@ bool CheckCharacters(std::string_view text, std::string& message, bool fractions
     return true;
 }
 
+bool CheckTerm(std::string_view term, std::string& message) {
+    const size_t coefficientLength = CoefficientLength(term);
+    const std::string_view coefficient = term.substr(0, coefficientLength);
+    if (!coefficient.empty() && coefficient != "+" && coefficient != "-" &&
+        !CheckFraction(coefficient, message)) {
+        return false;
+    }
+    const std::string_view name = term.substr(coefficientLength);
+    for (const char c : name) {
+        if (!IsLatinLetter(c) && !IsDigit(c)) {
+            message = kSystemMessages[kMiswritten];
+            return false;
+        }
+    }
+    if (name.empty()) {
+        message = kSystemMessages[kFreeTermOnLeft];
+        return false;
+    }
+    return true;
+}
+
+// With fractions, "/" is allowed in typed fractions. A number is checked as exact numbers take it:
+// a "/" reaches the check only where it is allowed.
+bool CheckEquation(std::string_view line, std::string& message, bool fractions) {
+    if (!CheckCharacters(line, message, fractions)) {
+        return false;
+    }
+    size_t equalsCount = 0;
+    size_t equalsPosition = 0;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '=') {
+            ++equalsCount;
+            equalsPosition = i;
+        }
+    }
+    if (equalsCount == 0) {
+        message = kSystemMessages[kNoEquals];
+        return false;
+    }
+    if (equalsCount > 1) {
+        message = kSystemMessages[kSeveralEquals];
+        return false;
+    }
+    if (equalsPosition + 1 == line.size()) {
+        message = kSystemMessages[kNothingAfterEquals];
+        return false;
+    }
+    if (equalsPosition == 0) {
+        message = kSystemMessages[kFreeTermOnLeft];
+        return false;
+    }
+    for (const std::string_view term : SplitTerms(line, equalsPosition)) {
+        if (!CheckTerm(term, message)) {
+            return false;
+        }
+    }
+    return CheckFraction(line.substr(equalsPosition + 1), message);
+}
+
 bool CheckLines(const std::string& text, std::string& message, bool fractions) {
     // Checking a character costs about 4 multiply-adds (equations_bench's exact solutions).
     constexpr size_t kWorkPerCharacter = 4;
@@ -99,61 +158,4 @@ bool CheckSystem(const std::string& text, std::string& message) {
 
 bool CheckExactSystem(const std::string& text, std::string& message) {
     return CheckLines(text, message, true);
-}
-
-bool CheckEquation(std::string_view line, std::string& message, bool fractions) {
-    if (!CheckCharacters(line, message, fractions)) {
-        return false;
-    }
-    size_t equalsCount = 0;
-    size_t equalsPosition = 0;
-    for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '=') {
-            ++equalsCount;
-            equalsPosition = i;
-        }
-    }
-    if (equalsCount == 0) {
-        message = kSystemMessages[kNoEquals];
-        return false;
-    }
-    if (equalsCount > 1) {
-        message = kSystemMessages[kSeveralEquals];
-        return false;
-    }
-    if (equalsPosition + 1 == line.size()) {
-        message = kSystemMessages[kNothingAfterEquals];
-        return false;
-    }
-    if (equalsPosition == 0) {
-        message = kSystemMessages[kFreeTermOnLeft];
-        return false;
-    }
-    for (const std::string_view term : SplitTerms(line, equalsPosition)) {
-        if (!CheckTerm(term, message)) {
-            return false;
-        }
-    }
-    return CheckFraction(line.substr(equalsPosition + 1), message);
-}
-
-bool CheckTerm(std::string_view term, std::string& message) {
-    const size_t coefficientLength = CoefficientLength(term);
-    const std::string_view coefficient = term.substr(0, coefficientLength);
-    if (!coefficient.empty() && coefficient != "+" && coefficient != "-" &&
-        !CheckFraction(coefficient, message)) {
-        return false;
-    }
-    const std::string_view name = term.substr(coefficientLength);
-    for (const char c : name) {
-        if (!IsLatinLetter(c) && !IsDigit(c)) {
-            message = kSystemMessages[kMiswritten];
-            return false;
-        }
-    }
-    if (name.empty()) {
-        message = kSystemMessages[kFreeTermOnLeft];
-        return false;
-    }
-    return true;
 }

@@ -8,6 +8,10 @@
 #include "SystemText.h"
 #include "uSLU.h"
 
+namespace {
+
+// The coefficient of one accepted term as a number text: "1" for a bare name, the sign
+// followed by "1" for a signed bare name, otherwise the sign and the digits as written.
 std::string CoefficientText(std::string_view term) {
     const std::string coefficient(term.substr(0, CoefficientLength(term)));
     if (coefficient.empty()) {
@@ -18,6 +22,8 @@ std::string CoefficientText(std::string_view term) {
     }
     return coefficient;
 }
+
+}  // namespace
 
 SystemTerms ReadSystemTerms(const std::string& text) {
     // Splitting a character's line costs about 4 multiply-adds (equations_bench's exact solutions).

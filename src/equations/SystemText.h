@@ -21,15 +21,6 @@ std::vector<std::string_view> SplitTerms(std::string_view line, size_t equalsPos
 // of a typed fraction.
 size_t CoefficientLength(std::string_view term);
 
-// With fractions, "/" is allowed in typed fractions. A number is checked as exact numbers take it:
-// a "/" reaches the check only where it is allowed.
-bool CheckEquation(std::string_view line, std::string& message, bool fractions);
-bool CheckTerm(std::string_view term, std::string& message);
-
-// The coefficient of one accepted term as a number text: "1" for a bare name, the sign
-// followed by "1" for a signed bare name, otherwise the sign and the digits as written.
-std::string CoefficientText(std::string_view term);
-
 // An accepted system as read: each line's terms as (column of the name, coefficient text) in
 // the order they stand, each line's right side as written, and the names in the order they
 // first appear.
