@@ -140,11 +140,13 @@ ResidualPrimes ResidualPrimesOf(const WholeMatrix& a, const WholeMatrix& b, uint
     return primes;
 }
 
-// One lifting: its prime p = 2^61 - offset, A's factors modulo p, R + K modulo each q_t, and the
-// digits of X so far, by columns.
+// One lifting: its prime p = 2^61 - offset, A's factors and K modulo p, p^(-1) and R + K modulo
+// each q_t, and the digits of X so far, by columns.
 struct Lifting {
     uint64_t offset = 0;
     LowerUpper factors;
+    uint64_t boundModulo = 0;
+    std::vector<uint64_t> primeInverses;
     std::vector<Residues> shifted;
     std::vector<Residues> digits;
 };
@@ -153,7 +155,6 @@ struct Lifting {
 Residues ResidualModulo(const ResidualPrimes& primes, const Lifting& lifting) {
     const std::vector<uint64_t>& offsets = primes.offsets;
     const uint64_t offset = lifting.offset;
-    const uint64_t boundModulo = ResidueOf(primes.bound, offset);
     const size_t count = offsets.size();
     const Residues& first = lifting.shifted.front();
     Residues r(first.size(), std::vector<uint64_t>(first.front().size()));
@@ -174,7 +175,7 @@ Residues ResidualModulo(const ResidualPrimes& primes, const Lifting& lifting) {
             for (size_t u = count; u-- > 0;) {
                 value = Reduce(Wide{value} * Reduce(Prime(offsets[u]), offset) + digits[u], offset);
             }
-            r[j][i] = Reduce(Wide{value} + Prime(offset) - boundModulo, offset);
+            r[j][i] = Reduce(Wide{value} + Prime(offset) - lifting.boundModulo, offset);
         }
     }
     return r;
@@ -191,7 +192,7 @@ void Lift(const ResidualPrimes& primes, Lifting& lifting, const Residues& digit)
             }
         }
         const Residues ax = ProductModulo(primes.a[t], x, q);
-        const uint64_t inverse = Power(Reduce(Prime(lifting.offset), q), Prime(q) - 2, q);
+        const uint64_t inverse = lifting.primeInverses[t];
         const uint64_t k = primes.boundModulo[t];
         for (size_t j = 0; j < ax.size(); ++j) {
             for (size_t i = 0; i < ax[j].size(); ++i) {
@@ -328,6 +329,11 @@ bool PadicSolve(const WholeMatrix& a, const WholeMatrix& b, size_t bits,
     }
     const ResidualPrimes primes = ResidualPrimesOf(a, b, offset);
     for (Lifting& lifting : liftings) {
+        lifting.boundModulo = ResidueOf(primes.bound, lifting.offset);
+        for (const uint64_t q : primes.offsets) {
+            lifting.primeInverses.push_back(
+                Power(Reduce(Prime(lifting.offset), q), Prime(q) - 2, q));
+        }
         lifting.shifted = primes.shiftedB;
     }
     const size_t each = (enough + liftings.size() - 1) / liftings.size();
