@@ -89,8 +89,6 @@ bool CheckEquation(std::string_view line, std::string& message, bool fractions) 
 }
 
 bool CheckLines(const std::string& text, std::string& message, bool fractions) {
-    // Checking a character costs about 4 multiply-adds (equations_bench's exact solutions).
-    constexpr size_t kWorkPerCharacter = 4;
     if (!CheckCharacters(text, message, fractions)) {
         return false;
     }
@@ -98,7 +96,7 @@ bool CheckLines(const std::string& text, std::string& message, bool fractions) {
     const std::vector<std::string> lines = SplitLines(text);
     std::vector<std::string> messages(lines.size());
     std::vector<char> checked(lines.size(), 0);
-    ParallelFor(lines.size(), text.size() * kWorkPerCharacter, [&](size_t begin, size_t end) {
+    ParallelFor(lines.size(), text.size() * kWorkPerLineCharacter, [&](size_t begin, size_t end) {
         for (size_t i = begin; i < end; ++i) {
             checked[i] = static_cast<char>(CheckEquation(lines[i], messages[i], fractions));
         }

@@ -26,8 +26,6 @@ std::string CoefficientText(std::string_view term) {
 }  // namespace
 
 SystemTerms ReadSystemTerms(const std::string& text) {
-    // Splitting a character's line costs about 4 multiply-adds (equations_bench's exact solutions).
-    constexpr size_t kWorkPerCharacter = 4;
     const std::vector<std::string> lines = SplitLines(text);
     SystemTerms system;
     system.termsOfLine.resize(lines.size());
@@ -35,7 +33,7 @@ SystemTerms ReadSystemTerms(const std::string& text) {
     // The lines' terms and coefficients on all threads, then the names' columns in order of
     // appearance; the keys look into `lines`.
     std::vector<std::vector<std::string_view>> namesOfLine(lines.size());
-    ParallelFor(lines.size(), text.size() * kWorkPerCharacter, [&](size_t begin, size_t end) {
+    ParallelFor(lines.size(), text.size() * kWorkPerLineCharacter, [&](size_t begin, size_t end) {
         for (size_t row = begin; row < end; ++row) {
             const std::string_view line = lines[row];
             const size_t equalsPosition = line.find('=');

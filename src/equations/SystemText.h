@@ -12,6 +12,10 @@
 // The lines of a text: CR ends a line, LF is dropped wherever it stands.
 std::vector<std::string> SplitLines(const std::string& text);
 
+// What checking or splitting a character of a line costs, in multiply-adds (Parallel.h), as
+// measured on equations_bench's exact solutions: the lines are checked and split on all threads.
+inline constexpr size_t kWorkPerLineCharacter = 4;
+
 // The terms of the left side of a line whose (last) "=" stands at equalsPosition. A sign after
 // the first position starts a term and takes the next character with it unseen, so x+-y gives
 // x and +-y, and x+=1 gives x and +=. The line must not begin with "=".
